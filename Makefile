@@ -1,0 +1,31 @@
+# The two commands of the README. Both install what is missing first.
+BUILD      ?= build
+TEST_BUILD ?= build-test
+JOBS       ?= 2
+EXAMPLE    ?= examples/clay_over_sand.tm8d
+
+.PHONY: deps build demo test clean
+
+deps:
+	bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTALMO_BUILD_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+# Analyse the bundled example and show the head of its report.
+demo: build
+	mkdir -p $(BUILD)/demo
+	cp $(EXAMPLE) $(BUILD)/demo/
+	$(BUILD)/engine/talmo run $(BUILD)/demo/$(notdir $(EXAMPLE))
+	@echo "----- report: $(BUILD)/demo/$(basename $(notdir $(EXAMPLE))).tm8o -----"
+	@head -n 80 $(BUILD)/demo/$(basename $(notdir $(EXAMPLE))).tm8o
+
+# Every test, in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTALMO_SANITIZE=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD)

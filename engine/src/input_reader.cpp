@@ -1,0 +1,242 @@
+#include "input_reader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "fixed_format.h"
+#include "report_first_lines.h"
+
+namespace talmo {
+namespace {
+
+constexpr Real kNoLimit = 1e10f;
+
+std::string layerItem(int layer, const char* end, const char* name) {
+  return std::string(name) + " AT THE " + end + " OF LAYER " + std::to_string(layer);
+}
+
+// One data line of a layer (top or bottom), by type.
+void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
+  const char* end = top ? "TOP" : "BOTTOM";
+  LayerEnd& e = top ? layer.top : layer.bottom;
+  auto v = [&](const char* name) { return r.real(layerItem(index, end, name)); };
+  r.beginGroup();
+  switch (layer.KSOIL) {
+    case kSand:
+    case kClay:
+    case kClayShale:
+      e.NC = v(layer.KSOIL == kSand ? "PLACEHOLDER 0.0" : "BEARING CAPACITY FACTOR NC");
+      e.GAMMA = v("UNIT WEIGHT");
+      e.PHI = v(layer.KSOIL == kSand ? "FRICTION ANGLE" : "PLACEHOLDER 0.0");
+      e.CU = v(layer.KSOIL == kSand ? "INTERFACE FRICTION ANGLE" : "UNDRAINED SHEAR STRENGTH");
+      e.BLOWS = v("BLOW COUNT");
+      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.EBMAX = v("MAXIMUM END BEARING");
+      break;
+    case kStrongRockSideOrTip:
+    case kStrongRock:
+      e.QUR = v("ROCK COMPRESSIVE STRENGTH");
+      e.QUCON = v("CONCRETE COMPRESSIVE STRENGTH");
+      e.CS = v("DISCONTINUITY SPACING");
+      e.DISCT = v("DISCONTINUITY THICKNESS");
+      e.BDS = v("SOCKET DIAMETER");
+      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.EL = v("ELASTIC MODULUS");
+      e.RQD = v("RQD");
+      e.EBMAX = v("MAXIMUM END BEARING");
+      break;
+    case kDecomposedRock:
+      e.GAMMA = v("UNIT WEIGHT");
+      e.BLOWS = v("BLOW COUNT");
+      e.POISSON = v("POISSON'S RATIO");
+      e.EL = v("YOUNG'S MODULUS");
+      e.BDS = v("SOCKET DIAMETER");
+      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.EBMAX = v("MAXIMUM END BEARING");
+      break;
+    case kWeakRock:
+      e.QUR = v("ROCK COMPRESSIVE STRENGTH");
+      e.ICOND = v("INTERFACE CONDITION");
+      e.SLUMP = v("CONCRETE SLUMP");
+      e.IFA = v("INTERFACE FRICTION ANGLE");
+      e.BDS = v("SOCKET DIAMETER");
+      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.EL = v("ELASTIC MODULUS");
+      e.RQD = v("RQD");
+      e.EBMAX = v("MAXIMUM END BEARING");
+      break;
+    case kGravellySand:
+    case kGravel:
+      e.GAMMA = v("UNIT WEIGHT");
+      e.BLOWS = v("BLOW COUNT");
+      e.COEF = v("BETA");
+      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.EBMAX = v("MAXIMUM END BEARING");
+      break;
+    default:
+      return;
+  }
+  // The LRFD factors are one value per layer: the bottom line's overwrite the top line's.
+  layer.RS = v("LRFD SIDE RESISTANCE FACTOR");
+  layer.RB = v("LRFD TIP RESISTANCE FACTOR");
+}
+
+Layer readLayer(GroupReader& r, int index, Real xtop) {
+  Layer layer;
+  layer.XTOP = xtop;
+  const std::string n = std::to_string(index);
+  r.beginGroup();
+  layer.KSOILReal = r.real("SOIL TYPE OF LAYER " + n);
+  if (std::fabs(layer.KSOILReal) > 1e6f || static_cast<int>(layer.KSOILReal) < 1 ||
+      static_cast<int>(layer.KSOILReal) > 9) {
+    throw InputError{r.lineNumber(), r.itemNumber(),
+                     "THE SOIL TYPE OF LAYER " + n + " MUST BE 1 TO 9"};
+  }
+  layer.KSOIL = static_cast<int>(layer.KSOILReal);
+  layer.XBOT = r.real("BOTTOM DEPTH OF LAYER " + n);
+
+  readLayerEnd(r, layer, index, true);
+  readLayerEnd(r, layer, index, false);
+
+  if (layer.KSOIL == kSand) {
+    r.beginGroup();
+    layer.sandMethod = r.integer("SIDE FRICTION METHOD OF LAYER " + n);
+  }
+  if (layer.KSOIL == kSand || layer.KSOIL == kClay || layer.KSOIL == kClayShale) {
+    r.beginGroup();
+    layer.top.COEF = r.real("SIDE COEFFICIENT AT THE TOP OF LAYER " + n);
+    layer.bottom.COEF = r.real("SIDE COEFFICIENT AT THE BOTTOM OF LAYER " + n);
+  }
+  for (LayerEnd* e : {&layer.top, &layer.bottom}) {
+    if (std::fabs(e->TRANLM) < 1e-10f) e->TRANLM = kNoLimit;
+    if (std::fabs(e->EBMAX) < 1e-10f) e->EBMAX = kNoLimit;
+  }
+  return layer;
+}
+
+void applyLengthDefaults(RunModel& m, Real minimumShare, bool chart) {
+  if (m.PDMIN == 0) m.PDMIN = minimumShare * m.DGH;
+  if (m.PDINCR == 0) m.PDINCR = m.si() ? 1.0f : 3.0f;
+  if (chart && m.DIAMINCR == 0) m.DIAMINCR = m.si() ? 0.15f : 0.5f;
+  m.PDMIN = std::max(m.PDMIN, 6 * m.DSTART + m.TOPLENG + m.BS);
+}
+
+}  // namespace
+
+void convertSiToInternal(RunModel& m) {
+  constexpr Real kNtoTon = 0.1124f, kMtoFt = 3.2808f, kUnitWeight = 6.3659f, kStress = 20.885f;
+  m.DGH *= kNtoTon;
+  for (Real* length : {&m.WTD, &m.designDepth, &m.DSTART, &m.DIALIM, &m.TOPLENG, &m.BS,
+                       &m.PDMIN, &m.PDINCR, &m.DIAMINCR})
+    *length *= kMtoFt;
+  for (Real& d : m.extraTzDepths) d *= kMtoFt;
+  for (Layer& layer : m.layers) {
+    layer.XTOP *= kMtoFt;
+    layer.XBOT *= kMtoFt;
+    for (LayerEnd* e : {&layer.top, &layer.bottom}) {
+      e->GAMMA *= kUnitWeight;
+      e->TRANLM *= kStress;
+      e->EBMAX *= kStress;
+      // A sand layer's CU field holds its interface friction angle, which is not converted.
+      if (layer.KSOIL != kSand) e->CU *= kStress;
+    }
+  }
+}
+
+RunModel readProject(std::istream& in, RunFiles& files) {
+  GroupReader r(in);
+  RunModel m;
+  m.title = fmt::padRight(r.textLine("TITLE"), 72);
+
+  r.beginGroup();
+  m.fUnits = r.integer("UNIT SYSTEM CODE");
+  m.units = m.fUnits == 2 ? "SI" : "EN";
+
+  r.beginGroup();
+  m.METHOD = r.integer("COMPUTATION METHOD CODE METHOD");
+  m.KCYCL = r.integer("LOADING CODE KCYCL");
+  m.RCYCL = r.real("UPLIFT REDUCTION FACTOR RCYCL");
+  m.PINC = r.real("OUTPUT INCREMENT PINC");
+  m.IMOD = r.integer("END BEARING OPTION IMOD");
+  m.NLRFD = r.integer("DESIGN METHOD CODE NLRFD");
+  m.IPENT = r.integer("MULTIPLE LENGTHS CODE IPENT");
+  m.IChart = r.integer("DESIGN CHART CODE ICHART");
+  m.UseElevation = r.integer("ELEVATION LABEL CODE");
+  m.ValElevation = r.real("ELEVATION OF THE SHAFT TOP");
+  m.PrintTZCurves = r.integer("EXTRA T-Z CURVES CODE");
+
+  r.beginGroup();
+  m.DSTART = r.real("MINIMUM SHAFT DIAMETER DSTART");
+  m.DIALIM = r.real("MAXIMUM SHAFT DIAMETER DIALIM");
+  m.RATIO = r.real("BASE TO SHAFT DIAMETER RATIO");
+  m.BELANGL = r.real("BELL ANGLE");
+  m.TOPLENG = r.real("IGNORED TOP PORTION");
+  m.BS = r.real("IGNORED BOTTOM PORTION");
+  m.EPILE = r.real("SHAFT MODULUS EPILE");
+
+  r.beginGroup();
+  const int layerCount = r.integer("NUMBER OF LAYERS");
+  if (layerCount < 1 || layerCount > kMaxLayers) {
+    throw InputError{r.lineNumber(), r.itemNumber(),
+                     "THE NUMBER OF LAYERS IS " + std::to_string(layerCount) + "; IT MUST BE 1 TO 40"};
+  }
+  m.WTD = r.real("WATER TABLE DEPTH");
+  m.DGH = r.real(m.METHOD == 2 ? "SHAFT LENGTH" : "DESIGN LOAD");
+  m.FST = r.real("FACTOR OF SAFETY ON SIDE FRICTION");
+  m.FSB = r.real("FACTOR OF SAFETY ON BASE CAPACITY");
+
+  if (m.IPENT >= 1) {
+    r.beginGroup();
+    m.PDMIN = r.real("MINIMUM SHAFT LENGTH PDMIN");
+    m.PDINCR = r.real("SHAFT LENGTH INCREMENT PDINCR");
+    applyLengthDefaults(m, 0.7f, false);
+  }
+  if (m.IChart >= 1) {
+    r.beginGroup();
+    m.PDMIN = r.real("MINIMUM SHAFT LENGTH PDMIN");
+    m.PDINCR = r.real("SHAFT LENGTH INCREMENT PDINCR");
+    m.DIAMINCR = r.real("DIAMETER INCREMENT DIAMINCR");
+    m.NPOINTPD = r.integer("NUMBER OF DESIGN-CHART SETTLEMENTS");
+    if (m.NPOINTPD < 0 || m.NPOINTPD > kMaxChartSettlements) {
+      throw InputError{r.lineNumber(), r.itemNumber(),
+                       "THE NUMBER OF DESIGN-CHART SETTLEMENTS IS " + std::to_string(m.NPOINTPD) +
+                           "; IT MUST BE 0 TO 10"};
+    }
+    r.beginGroup();
+    for (int i = 0; i < m.NPOINTPD; ++i)
+      m.PDSETT[static_cast<std::size_t>(i)] = r.real("DESIGN-CHART SETTLEMENT " + std::to_string(i + 1));
+    applyLengthDefaults(m, 0.3f, true);
+  }
+  if (m.METHOD == 2) m.designDepth = m.DGH;
+
+  writeFirstReportLines(m, layerCount, files.report);
+
+  for (int i = 1; i <= layerCount; ++i) {
+    const Real xtop = m.layers.empty() ? 0 : m.layers.back().XBOT;
+    m.layers.push_back(readLayer(r, i, xtop));
+    const int type = m.layers.back().KSOIL;
+    if (type == kStrongRockSideOrTip || type == kWeakRock || type == kStrongRock) ++m.rockLayerCount;
+  }
+
+  if (m.PrintTZCurves == 1) {
+    r.beginGroup();
+    const int count = r.integer("NUMBER OF EXTRA T-Z DEPTHS");
+    if (count < 0 || count > kMaxExtraTzDepths) {
+      throw InputError{r.lineNumber(), r.itemNumber(),
+                       "THE NUMBER OF EXTRA T-Z DEPTHS IS " + std::to_string(count) +
+                           "; IT MUST BE 0 TO 50"};
+    }
+    r.beginGroup();
+    for (int i = 0; i < count; ++i)
+      m.extraTzDepths.push_back(r.real("EXTRA T-Z DEPTH " + std::to_string(i + 1)));
+  }
+  if (m.designDepth > m.layers.back().XBOT) writeProfileTooShortWarning(files);
+
+  if (m.RATIO == 1) m.RATIO = 0;  // a bell of the shaft's own diameter is no bell
+  m.DIALIM = std::max(m.DSTART, m.DIALIM);
+  if (m.si()) convertSiToInternal(m);
+  return m;
+}
+
+}  // namespace talmo

@@ -1,0 +1,236 @@
+#include "run_setup.h"
+
+#include <ctime>
+#include <fstream>
+
+#include "driver.h"
+#include "fixed_format.h"
+#include "report_first_lines.h"
+#include "run_files.h"
+
+namespace talmo {
+namespace {
+
+constexpr std::size_t kVersionWidth = 12;
+constexpr std::size_t kNameWidth = 255;
+
+std::string stripLineEnd(std::string s) {
+  if (!s.empty() && s.back() == '\r') s.pop_back();
+  return s;
+}
+
+// A name is at most 255 characters; trailing blanks are not part of it.
+std::string fileNameFrom(std::string line) {
+  line = stripLineEnd(std::move(line)).substr(0, kNameWidth);
+  const auto last = line.find_last_not_of(" \t");
+  return last == std::string::npos ? std::string() : line.substr(0, last + 1);
+}
+
+std::string twoDigits(int v) {
+  std::string s = std::to_string(v);
+  return s.size() < 2 ? "0" + s : s;
+}
+
+const std::string kEqualsLine = "     " + std::string(73, '=');
+const std::string kHyphenLine = "     " + std::string(73, '-');
+
+// Splits a path into folder (with its trailing separator) and file name with extension.
+std::pair<std::string, std::string> splitFolderAndName(const std::string& name) {
+  const auto slash = name.find_last_of("/\\");
+  if (slash == std::string::npos) return {"", name};
+  return {name.substr(0, slash + 1), name.substr(slash + 1)};
+}
+
+void writeLines(TextOut& out, const std::vector<std::string>& lines) {
+  for (const auto& l : lines) out.line(l);
+}
+
+std::string trimRight(const std::string& s) {
+  const auto last = s.find_last_not_of(' ');
+  return last == std::string::npos ? std::string() : s.substr(0, last + 1);
+}
+
+}  // namespace
+
+LocalTime systemLocalTime() {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+NamesFileContent readNamesFile(std::istream& in) {
+  NamesFileContent content;
+  std::string line;
+  if (!std::getline(in, line)) return content;
+  content.names.version = fmt::padRight(stripLineEnd(line), kVersionWidth);
+  std::string* targets[] = {&content.names.project,      &content.names.report,
+                            &content.names.plot,         &content.names.runtime,
+                            &content.names.curveListing, &content.names.settlementListing,
+                            &content.names.tzPlot,       &content.names.qwPlot,
+                            &content.names.loadSettlementPlot};
+  for (auto* target : targets) {
+    if (!std::getline(in, line)) break;
+    *target = fileNameFrom(line);
+    ++content.fileNamesRead;
+  }
+  return content;
+}
+
+void promptForNames(std::istream& in, std::ostream& out, RunNames& names) {
+  struct Prompt {
+    const char* text;
+    int emptyLinesBefore;
+    std::string* target;
+  };
+  const Prompt prompts[] = {
+      {"ENTER THE NAME FOR THE INPUT FILE", 1, &names.project},
+      {"ENTER A NAME FOR THE OUTPUT FILE:", 1, &names.report},
+      {"ENTER A FILE NAME FOR YOUR GRAPHIC DATA FILE.", 2, &names.plot},
+  };
+  for (const auto& p : prompts) {
+    for (int i = 0; i < p.emptyLinesBefore; ++i) out << '\n';
+    out << "       " << p.text << '\n' << " ENTER >" << '\n' << std::flush;
+    std::string line;
+    if (std::getline(in, line)) *p.target = fileNameFrom(line);
+  }
+}
+
+std::vector<std::string> headerBlock(const std::string& version) {
+  const std::string indent(20, ' ');
+  return {kEqualsLine,
+          "",
+          indent + "  Talmo for Windows, Version " + fmt::padRight(version, kVersionWidth),
+          "",
+          indent + "VERTICALLY LOADED DRILLED SHAFT ANALYSIS",
+          "",
+          kEqualsLine,
+          "",
+          ""};
+}
+
+std::vector<std::string> fileBlock(const RunNames& names) {
+  const auto project = splitFolderAndName(names.project);
+  auto nameOf = [](const std::string& n) { return trimRight(splitFolderAndName(n).second); };
+  return {"     Path to file locations      : " + trimRight(project.first),
+          "     Name of input data file     : " + nameOf(names.project),
+          "     Name of output file         : " + nameOf(names.report),
+          "     Name of plot output file    : " + nameOf(names.plot),
+          "     Name of runtime file        : " + nameOf(names.runtime),
+          "",
+          ""};
+}
+
+std::vector<std::string> dateBlock(const LocalTime& now) {
+  static constexpr const char* kMonths[] = {"January", "February", "March",     "April",
+                                            "May",     "June",     "July",      "August",
+                                            "September", "October", "November", "December"};
+  const int month = (now.month >= 1 && now.month <= 12) ? now.month : 1;
+  return {kHyphenLine,
+          std::string(26, ' ') + "Time and Date of Analysis",
+          kHyphenLine,
+          "",
+          std::string(15, ' ') + "Date:  " + kMonths[month - 1] + " " + twoDigits(now.day) + ", " +
+              std::to_string(now.year) + "     Time:  " + twoDigits(now.hour) + ":" +
+              twoDigits(now.minute) + ":" + twoDigits(now.second),
+          ""};
+}
+
+int runAnalysis(const RunNames& names, const RunOptions& options) {
+  RunFiles files;
+  files.names = names;
+  files.workDir = options.workDir;
+  files.names.version = fmt::padRight(names.version, kVersionWidth);
+
+  files.chart.open(files.chartPath());
+  files.tzDiam.open(files.tzDiamPath());
+
+  // The output files in the order of their channels; each replaces an earlier run's content.
+  std::ifstream project;
+  if (!names.project.empty()) project.open(names.project, std::ios::binary);
+  files.report.open(names.report);
+  files.plot.open(names.plot);
+  files.runtime.open(names.runtime);
+  files.curveListing.open(names.curveListing);
+  files.settlementListing.open(names.settlementListing);
+  files.tzPlot.open(names.tzPlot);
+  files.qwPlot.open(names.qwPlot);
+  files.loadSettlementPlot.open(names.loadSettlementPlot);
+
+  const auto header = headerBlock(files.names.version);
+  writeLines(files.report, header);
+  writeLines(files.curveListing, header);
+  writeLines(files.report, fileBlock(files.names));
+  const auto date = dateBlock(options.clock ? options.clock() : systemLocalTime());
+  writeLines(files.report, date);
+  writeLines(files.curveListing, date);
+
+  int status = kStatusCompleted;
+  if (!project.is_open()) {
+    writeInputError(files, InputError{0, 0, "THE PROJECT FILE CANNOT BE OPENED: " + names.project});
+    if (options.consoleOut) *options.consoleOut << "Cannot open the project file " << names.project << '\n';
+    status = kStatusInputError;
+  } else {
+    status = runDriver(project, files, options);
+  }
+
+  // Close the temporaries, append them to their final files, close everything.
+  files.settlementListing.close();
+  files.tzPlot.close();
+  files.qwPlot.close();
+  files.loadSettlementPlot.close();
+  files.tzDiam.close();
+  constexpr std::size_t kRecordWidth = 80;
+  files.curveListing.appendFileFixedWidth(names.settlementListing, kRecordWidth);
+  files.plot.appendFileFixedWidth(names.tzPlot, kRecordWidth);
+  files.plot.appendFileFixedWidth(files.tzDiamPath(), kRecordWidth);
+  files.plot.appendFileFixedWidth(names.qwPlot, kRecordWidth);
+  files.plot.appendFileFixedWidth(names.loadSettlementPlot, kRecordWidth);
+  return status;
+}
+
+int runFromNamesFile(const RunOptions& options) {
+  if (options.consoleOut) {
+    *options.consoleOut << "Talmo: vertically loaded drilled shaft analysis\n";
+  }
+  std::ifstream namesFile(options.workDir / "names.dat", std::ios::binary);
+  NamesFileContent content = readNamesFile(namesFile);
+  namesFile.close();
+  if (content.fileNamesRead < 9 && options.consoleIn && options.consoleOut) {
+    promptForNames(*options.consoleIn, *options.consoleOut, content.names);
+  }
+  // Relative names in names.dat are relative to the run's folder.
+  auto anchor = [&](std::string& n) {
+    if (!n.empty() && std::filesystem::path(n).is_relative()) n = (options.workDir / n).string();
+  };
+  if (options.workDir != "." && !options.workDir.empty()) {
+    for (auto* n : {&content.names.project, &content.names.report, &content.names.plot,
+                    &content.names.runtime, &content.names.curveListing,
+                    &content.names.settlementListing, &content.names.tzPlot,
+                    &content.names.qwPlot, &content.names.loadSettlementPlot})
+      anchor(*n);
+  }
+  return runAnalysis(content.names, options);
+}
+
+RunNames namesForProject(const std::filesystem::path& project) {
+  auto with = [&](const char* ext) {
+    auto p = project;
+    p.replace_extension(ext);
+    return p.string();
+  };
+  RunNames n;
+  n.version = "2017.8.7";
+  n.project = project.string();
+  n.report = with(".tm8o");
+  n.plot = with(".tm8p");
+  n.runtime = with(".tm8r");
+  n.curveListing = with(".tm8z");
+  n.settlementListing = with(".tm8w");
+  n.tzPlot = with(".tm8t");
+  n.qwPlot = with(".tm8q");
+  n.loadSettlementPlot = with(".tm8l");
+  return n;
+}
+
+}  // namespace talmo

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs, only when missing, every Debian package that building and testing Talmo needs:
+# the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
+# libxlsxwriter, and Xvfb/xauth/Mesa for tests that need a display or OpenGL.
+# This is the only place in the repository that installs anything.
+set -euo pipefail
+
+packages=(
+  g++ make cmake pkg-config
+  googletest libgtest-dev
+  qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
+  libxlsxwriter-dev
+  xvfb xauth libgl1-mesa-dri
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

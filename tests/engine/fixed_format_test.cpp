@@ -1,0 +1,83 @@
+#include "fixed_format.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+namespace talmo::fmt {
+namespace {
+
+struct FCase {
+  double value;
+  int w, d;
+  const char* expected;
+};
+
+TEST(FixedFormatF, TableOfCases) {
+  const FCase cases[] = {
+      {12.5, 10, 1, "      12.5"},
+      {-3.14159, 8, 2, "   -3.14"},
+      {0.0, 6, 2, "  0.00"},
+      {9.9999, 6, 2, " 10.00"},      // carry into a new integer digit
+      {99.996, 5, 2, "*****"},       // the carry no longer fits
+      {-0.001, 6, 2, "  0.00"},      // rounds to zero: no minus sign
+      {42.0, 5, 0, "  42."},         // F5.0 keeps the point
+      {123456.0, 8, 2, "********"},  // overflow fills with asterisks
+      {-12.345, 6, 2, "-12.35"},     // stored as -12.34500000000000064: rounds away
+      {0.125, 6, 2, "  0.12"},       // exact binary tie rounds to even
+      {1.0e10, 9, 2, "*********"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(F(c.value, c.w, c.d), c.expected) << c.value << " F" << c.w << "." << c.d;
+  }
+}
+
+TEST(FixedFormatE, TableOfCases) {
+  const FCase cases[] = {
+      {12.5, 10, 3, " 0.125E+02"},
+      {0.0, 10, 3, " 0.000E+00"},
+      {-12.5, 10, 3, "-0.125E+02"},
+      {9.9996, 10, 3, " 0.100E+02"},  // carry moves into the exponent
+      {1.0e10, 10, 3, " 0.100E+11"},
+      {0.00012345, 11, 4, " 0.1234E-03"},  // stored as 0.000123449999...: rounds down
+      {1.0e-5, 10, 3, " 0.100E-04"},
+      {12.5, 8, 3, "********"},
+      {2000.0, 17, 4, "       0.2000E+04"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(E(c.value, c.w, c.d), c.expected) << c.value << " E" << c.w << "." << c.d;
+  }
+}
+
+TEST(FixedFormatE, PlotRecordPutsTwoBlanksBeforeTheMantissa) {
+  // In a 1X,E10.3 record the separator blank and the field's own blank precede 0.125E+02.
+  EXPECT_EQ(X(1) + E(12.5, 10, 3), "  0.125E+02");
+}
+
+TEST(FixedFormatI, WidthAndOverflow) {
+  EXPECT_EQ(I(5, 5), "    5");
+  EXPECT_EQ(I(-12, 4), " -12");
+  EXPECT_EQ(I(0, 3), "  0");
+  EXPECT_EQ(I(123456, 5), "*****");
+  EXPECT_EQ(X(3), "   ");
+}
+
+TEST(FixedFormatList, ShortestForms) {
+  EXPECT_EQ(listInt(3), " 3");
+  EXPECT_EQ(listReal(0.5), " 0.5");
+  EXPECT_EQ(listReal(2.0), " 2.0");
+  EXPECT_EQ(listReal(0.1f), " 0.1");
+}
+
+TEST(FixedFormat, IndependentOfTheCLocale) {
+  // A process whose numeric locale uses a decimal comma still prints a point.
+  const char* old = std::setlocale(LC_NUMERIC, nullptr);
+  std::string saved = old ? old : "C";
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
+  EXPECT_EQ(F(2.5, 5, 2), " 2.50");
+  EXPECT_EQ(E(2.5, 10, 3), " 0.250E+01");
+  std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+}  // namespace
+}  // namespace talmo::fmt
