@@ -1,11 +1,205 @@
 #include "driver.h"
 
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <ostream>
+
+#include "capacity_steps.h"
+#include "capacity_table.h"
+#include "case_report.h"
+#include "fixed_format.h"
 #include "input_reader.h"
+#include "plot_file.h"
+#include "profile.h"
+#include "report_echo.h"
 #include "report_first_lines.h"
 
 namespace talmo {
+namespace {
 
-int runDriver(std::istream& project, RunFiles& files, const RunOptions& /*options*/) {
+constexpr int kMaxLengths = 100;
+constexpr int kMaxDiameters = 20;
+
+// Soil types whose models this engine does not have yet: intermediate geomaterials.
+bool unsupportedType(int type) { return type == kDecomposedRock || type == kWeakRock; }
+
+void writeUnsupportedLayer(RunFiles& files, std::size_t index, int type) {
+  const std::string indent(5, ' ');
+  for (TextOut* out : {&files.report, &files.runtime}) {
+    out->blankLines(2);
+    out->line(indent + "*********************ERROR**********************");
+    out->line(indent + "LAYER " + std::to_string(index + 1) + " IS OF SOIL TYPE " + std::to_string(type) +
+              (type == kDecomposedRock ? " (DECOMPOSED ROCK/GRAVEL)" : " (WEAK ROCK)") + ",");
+    out->line(indent + "WHICH THIS VERSION OF THE ENGINE CANNOT ANALYSE.");
+    out->line(indent + "NO CAPACITY WAS COMPUTED.");
+    out->line(indent + "**************************************************");
+    out->line();
+  }
+}
+
+// One analysis run: the model, the files and what the cases leave for the closing blocks.
+class Driver {
+ public:
+  Driver(RunModel model, RunFiles& files, const RunOptions& options)
+      : m_(std::move(model)), files_(files), options_(options), u_{m_.si()} {}
+
+  int run();
+
+ private:
+  struct CaseResult {
+    bool completed = false;
+  };
+  CaseResult runCase(Real D, Real length, const CaseNumbers& numbers);
+  void writeStepMessages(const std::vector<DepthStep>& steps, int upTo, std::size_t& reportNext);
+
+  RunModel m_;
+  RunFiles& files_;
+  const RunOptions& options_;
+  PrintUnits u_;
+  Real EPILEasEntered_ = 0;
+  BestShaft best_;
+  std::vector<PlotCurve> curves_;
+  int status_ = kStatusCompleted;
+};
+
+int Driver::run() {
+  for (std::size_t i = 0; i < m_.layers.size(); ++i) {
+    if (unsupportedType(m_.layers[i].KSOIL)) {
+      writeUnsupportedLayer(files_, i, m_.layers[i].KSOIL);
+      return kStatusUnsupportedSoil;
+    }
+  }
+  writeInputEcho(m_, files_.report);
+
+  // Shaft modulus from psi (or kN/m2) to tsf.
+  EPILEasEntered_ = m_.EPILE;
+  m_.EPILE = m_.si() ? m_.EPILE * 20.885f / 2000 : m_.EPILE * 144 / 2000;
+  // The output increment is a length in the project's unit.
+  if (m_.si()) m_.PINC *= 3.2808f;
+  if (m_.PINC <= 0) m_.PINC = 1;
+
+  const Real diameterStep = m_.IChart >= 1 ? m_.DIAMINCR : 0.5f;
+  int diameters = diameterStep > 0
+                      ? static_cast<int>(std::trunc((m_.DIALIM - m_.DSTART) / diameterStep + 0.001f)) + 1
+                      : 1;
+  diameters = std::clamp(diameters, 1, kMaxDiameters);
+
+  // Shaft lengths: from the design depth up to the minimum length, for every diameter with
+  // design charts and for the initial diameter with multiple lengths.
+  std::vector<Real> lengths = {m_.designDepth};
+  const bool varyLengths = m_.METHOD == 2 && (m_.IPENT >= 1 || m_.IChart >= 1) && m_.PDINCR > 0;
+  if (varyLengths) {
+    const int count = std::clamp(
+        static_cast<int>(std::trunc((m_.designDepth - m_.PDMIN) / m_.PDINCR + 0.001f)) + 1, 1, kMaxLengths);
+    lengths.clear();
+    for (int k = 0; k < count; ++k) lengths.push_back(m_.designDepth - static_cast<Real>(k) * m_.PDINCR);
+  }
+
+  int caseNumber = 0;
+  for (int di = 0; di < diameters; ++di) {
+    const Real D = m_.DSTART + static_cast<Real>(di) * diameterStep;
+    const bool allLengths = m_.IChart >= 1 || (m_.IPENT >= 1 && di == 0);
+    const std::size_t lengthCount = allLengths ? lengths.size() : 1;
+    for (std::size_t li = 0; li < lengthCount; ++li) {
+      const CaseNumbers numbers{++caseNumber, static_cast<int>(li) + 1, di + 1};
+      if (!runCase(D, lengths[li], numbers).completed) return status_;
+    }
+  }
+  if (diameters > 1) writeMostEfficientShaft(m_, best_, files_.report);
+  writePlotFile(files_.plot, curves_, 2);
+  return status_;
+}
+
+void Driver::writeStepMessages(const std::vector<DepthStep>& steps, int upTo, std::size_t& next) {
+  const std::string indent(5, ' ');
+  for (; next < steps.size() && static_cast<int>(next) <= upTo; ++next) {
+    for (const auto& l : steps[next].reportLines) files_.report.line(l.empty() ? l : indent + l);
+  }
+}
+
+Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbers) {
+  const ShaftGeometry shaft = shaftGeometry(D, m_.RATIO, m_.BELANGL);
+  const Real BSr = roundToWholeFoot(m_.BS);
+  writeCaseHeader(m_, numbers, shaft, BSr, length, EPILEasEntered_, files_);
+
+  const std::vector<Layer> layers = caseLayers(m_, D);
+  const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
+  const std::vector<DepthStep> steps = computeDepthSteps(m_, layers, shaft, diameterRatio);
+  const CapacityProfile profile = capacityProfile(m_, steps, shaft, BSr);
+  const int bottom = static_cast<int>(steps.size()) - 1;
+  // The profile reaches its last layer's bottom as entered; the steps end on the whole foot
+  // nearest to it, and lengths in between take the values of the last step.
+  const Real profileBottom = std::max(static_cast<Real>(bottom), m_.layers.back().XBOT);
+
+  // Printed lengths: multiples of the output increment from the top of the load-carrying
+  // zone down; with the length given, the table ends with a row at that length.
+  const bool designLoadGiven = m_.METHOD != 2;
+  const Real deepest = designLoadGiven ? profileBottom : length;
+  const Real firstPrintable = m_.TOPLENG + BSr;
+  std::vector<Real> printed;
+  for (int k = 1;; ++k) {
+    const Real P = static_cast<Real>(k) * m_.PINC;
+    if (P > deepest + 1e-3f || P > profileBottom + 1e-3f) break;
+    if (P >= firstPrintable - 1e-4f && (printed.empty() || P > printed.back())) printed.push_back(P);
+  }
+  if (!designLoadGiven && length <= profileBottom + 1e-3f &&
+      (printed.empty() || length > printed.back() + 1e-3f))
+    printed.push_back(length);
+
+  PlotCurve curve;
+  std::size_t nextMessageStep = 0;
+  Capacity atLength;
+  bool reached = !designLoadGiven && length <= profileBottom + 1e-3f;
+  // Runtime errors of the steps the table uses, in depth order.
+  const int lastUsedStep = std::min(bottom, static_cast<int>(std::ceil(printed.empty() ? 0 : printed.back())) +
+                                                tipAveragingSteps(shaft.Bb));
+  for (int d = 1; d <= lastUsedStep; ++d)
+    for (const auto& l : steps[static_cast<std::size_t>(d)].runtimeLines) files_.runtime.line("     " + l);
+
+  for (Real P : printed) {
+    writeStepMessages(steps, static_cast<int>(std::ceil(P)), nextMessageStep);
+    const Capacity c = capacityAt(profile, P);
+    files_.report.line(capacityRow(m_, c));
+    curve.depthPoints.push_back({u_.length(P), u_.force(c.QS), u_.force(c.QB), u_.force(c.QU),
+                                 u_.force(c.sideFactored), u_.force(c.tipFactored), u_.force(c.totalFactored)});
+    atLength = c;
+    if (designLoadGiven && c.allowable > m_.DGH) {
+      reached = true;
+      break;
+    }
+  }
+  const Real shaftLength = atLength.length;
+  if (shaftLength > static_cast<Real>(profile.deepestFullZone) + 1e-3f) {
+    files_.runtime.line();
+    files_.runtime.line("       INCREASE THE SOIL DEPTH TO GIVE ENOUGH LENGTH FOR");
+    files_.runtime.line("       COMPUTING THE BASE RESISTANCE- AT LEAST TWO DIAMETER");
+  }
+
+  // Messages of the rock models for this case go through the rock-message scratch file.
+  {
+    TextOut scratch;
+    scratch.open(files_.rockMessagePath());
+    scratch.close();
+    files_.report.appendFileFixedWidth(files_.rockMessagePath(), 80);
+  }
+
+  if (!reached) {
+    writeNeedAnotherLayer(files_, options_.consoleOut);
+    status_ = kStatusNeedAnotherLayer;
+    return {};
+  }
+  curves_.push_back(std::move(curve));
+
+  if (atLength.perVolume > best_.perVolume) {
+    best_ = {shaft.D, shaft.Bb, shaftLength, atLength.volume, atLength.QU, atLength.perVolume};
+  }
+  return {true};
+}
+
+}  // namespace
+
+int runDriver(std::istream& project, RunFiles& files, const RunOptions& options) {
   RunModel model;
   try {
     model = readProject(project, files);
@@ -13,7 +207,7 @@ int runDriver(std::istream& project, RunFiles& files, const RunOptions& /*option
     writeInputError(files, error);
     return kStatusInputError;
   }
-  return kStatusCompleted;
+  return Driver(std::move(model), files, options).run();
 }
 
 }  // namespace talmo

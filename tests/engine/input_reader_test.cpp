@@ -142,11 +142,13 @@ TEST(ProjectReader, BellRatioOfOneIsStraightAndDiameterLimitAtLeastStart) {
 
 TEST(ProjectReader, TwoDiameterWarningOnlyWhenTheTipIsBelowTheProfile) {
   const std::string warning = "     PLEASE PROVIDE THE SOIL DEPTH THAT IS TWO-DIAMETER DEEPER";
+  // A tip below the profile also stops the analysis there: no capacity is computed in soil
+  // that the project does not describe.
   for (const auto& [depth, expected] : {std::pair{"60.4", false}, std::pair{"60.5", true}}) {
     TempDir dir;
     const std::string text =
         project("2 1 1 5 0 2 0 0 0 0 0", "3 3 0 0 5 0 3600000", std::string("2 15 ") + depth + " 2 3");
-    EXPECT_EQ(test::runProjectText(dir, text), kStatusCompleted);
+    EXPECT_EQ(test::runProjectText(dir, text), expected ? kStatusNeedAnotherLayer : kStatusCompleted);
     for (const char* file : {"p.tm8o", "p.tm8r"}) {
       EXPECT_EQ(test::readFile(dir / file).find(warning) != std::string::npos, expected) << depth << file;
     }
@@ -156,14 +158,14 @@ TEST(ProjectReader, TwoDiameterWarningOnlyWhenTheTipIsBelowTheProfile) {
 TEST(ProjectReader, FirstReportLinesAreExact) {
   TempDir dir;
   const std::string text =
-      project("1 2 0.7 5 0 2 0 0 0 0 0", "3 3 0 0 5 0 3600000", "2 15 250 2 3");
+      project("1 2 0.7 5 0 2 0 0 0 0 0", "3 3 0 0 5 0 3600000", "2 15 2.5 2 3");
   ASSERT_EQ(test::runProjectText(dir, text), kStatusCompleted);
   const auto lines = test::readLines(dir / "p.tm8o");
   const std::vector<std::string> expected = {
       "     Test project" + std::string(60, ' '),
       "",
       "",
-      "     TOTAL LOAD =     250.0 TONS",
+      "     TOTAL LOAD =       2.5 TONS",
       "     ------------",
       "",
       "",

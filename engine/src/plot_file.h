@@ -1,0 +1,24 @@
+#pragma once
+// The plot file read back by the interactive program: a header, then per result curve the
+// depth points of the capacity curves, and the curve separators. Values are in ft and tons for
+// an English project, in m and kN for an SI project.
+#include <array>
+#include <vector>
+
+#include "real.h"
+#include "text_out.h"
+
+namespace talmo {
+
+struct PlotCurve {
+  // depth, ultimate side, tip, total, factored side, tip, total
+  std::vector<std::array<Real, 7>> depthPoints;
+  // top load, top settlement, tip load, tip movement per load-settlement point, by curve kind
+  // (trend, upper bound, lower bound); empty when none was computed
+  std::array<std::vector<std::array<Real, 4>>, 3> settlement;
+};
+
+// ID2 is 3 when the upper- and lower-bound blocks follow each trend block, else 2.
+void writePlotFile(TextOut& plot, const std::vector<PlotCurve>& curves, int ID2);
+
+}  // namespace talmo

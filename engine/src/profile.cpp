@@ -1,0 +1,87 @@
+#include "profile.h"
+
+#include <cmath>
+
+namespace talmo {
+
+Real roundToWholeFoot(Real depth) {
+  const Real whole = std::trunc(depth);
+  return depth - whole >= 0.5f ? whole + 1 : whole;
+}
+
+std::vector<Layer> wholeFootLayers(const std::vector<Layer>& layers) {
+  std::vector<Layer> out = layers;
+  Real top = 0;
+  for (Layer& layer : out) {
+    layer.XTOP = top;
+    layer.XBOT = roundToWholeFoot(layer.XBOT);
+    top = layer.XBOT;
+  }
+  return out;
+}
+
+std::size_t layerIndexAt(const std::vector<Layer>& layers, Real depth) {
+  for (std::size_t i = 0; i < layers.size(); ++i)
+    if (depth <= layers[i].XBOT) return i;
+  return layers.empty() ? 0 : layers.size() - 1;
+}
+
+Real interpolate(const Layer& layer, Real LayerEnd::*field, Real z) {
+  const Real thickness = layer.XBOT - layer.XTOP;
+  const Real top = layer.top.*field;
+  if (thickness <= 0) return top;
+  return top + (layer.bottom.*field - top) * z / thickness;
+}
+
+LayerEnd interpolate(const Layer& layer, Real z) {
+  LayerEnd at;
+  for (Real LayerEnd::*field :
+       {&LayerEnd::NC, &LayerEnd::GAMMA, &LayerEnd::PHI, &LayerEnd::CU, &LayerEnd::BLOWS,
+        &LayerEnd::TRANLM, &LayerEnd::EBMAX, &LayerEnd::COEF, &LayerEnd::QUR, &LayerEnd::QUCON,
+        &LayerEnd::CS, &LayerEnd::DISCT, &LayerEnd::BDS, &LayerEnd::EL, &LayerEnd::RQD,
+        &LayerEnd::POISSON, &LayerEnd::ICOND, &LayerEnd::SLUMP, &LayerEnd::IFA})
+    at.*field = interpolate(layer, field, z);
+  return at;
+}
+
+std::vector<Real> effectiveStressTable(const std::vector<Layer>& layers, Real WTD, int maxDepth) {
+  std::vector<Real> table(static_cast<std::size_t>(std::max(maxDepth, 0)) + 1, 0);
+  if (layers.empty()) return table;
+  auto unitWeight = [&](std::size_t i, Real s) {
+    const Real gamma = interpolate(layers[i], &LayerEnd::GAMMA, s - layers[i].XTOP);
+    return s > WTD ? gamma - kUnitWeightWater : gamma;
+  };
+  std::size_t layer = 0;
+  Real sigma = 0;
+  for (int s = 1; s <= maxDepth; ++s) {
+    const Real depth = static_cast<Real>(s);
+    if (depth <= layers[layer].XBOT || layer + 1 == layers.size()) {
+      sigma += unitWeight(layer, depth);
+    } else {
+      // The increment passes the layer bottom b: the part above b carries this layer's weight,
+      // the part below the next layer's (skipping layers too thin to hold a whole foot).
+      Real from = depth - 1;
+      while (layer + 1 < layers.size() && depth > layers[layer].XBOT) {
+        const Real b = std::max(layers[layer].XBOT, from);
+        sigma += (b - from) * unitWeight(layer, depth);
+        from = b;
+        ++layer;
+      }
+      sigma += (depth - from) * unitWeight(layer, depth);
+    }
+    table[static_cast<std::size_t>(s)] = sigma;
+  }
+  return table;
+}
+
+Real effectiveStressAt(const std::vector<Real>& table, Real depth) {
+  if (depth < 1 || table.empty()) return 0;
+  const auto whole = static_cast<std::size_t>(std::trunc(depth));
+  return table[std::min(whole, table.size() - 1)];
+}
+
+Real midStepStress(Real sigmaV, Real GAMMA, Real depth, Real WTD) {
+  return depth <= WTD ? sigmaV - GAMMA / 2 : sigmaV - (GAMMA - kUnitWeightWater) / 2;
+}
+
+}  // namespace talmo

@@ -1,0 +1,31 @@
+#pragma once
+// The report's echo of the input: factors of safety, soil information per layer with the
+// values the models estimate, the shaft input, the length-variation and design-chart settings,
+// and the heading of the computation results. Values print in the project's units.
+#include "run_model.h"
+#include "text_out.h"
+
+namespace talmo {
+
+// `model` is the run model after reading and conversion; EPILE still in the project's unit.
+void writeInputEcho(const RunModel& model, TextOut& report);
+
+// Conversions from internal English units back to the project's units for printing.
+struct PrintUnits {
+  bool si = false;
+  Real length(Real ft) const { return si ? ft / 3.2808f : ft; }
+  Real force(Real tons) const { return si ? tons / 0.1124f : tons; }
+  Real volume(Real cubicYards) const { return si ? cubicYards / 1.3078f : cubicYards; }
+  Real forcePerVolume(Real v) const { return si ? v / 0.08594586f : v; }
+  Real stress(Real psf) const { return si ? psf / 20.885f : psf; }
+  Real unitWeight(Real pcf) const { return si ? pcf / 6.3659f : pcf; }
+  const char* lengthUnit() const { return si ? "M" : "FT."; }
+};
+
+// "      LABEL                     =    3.000  FT." — the layout of the shaft lines.
+std::string shaftLine(const std::string& label, const std::string& value, const std::string& unit);
+
+// A heading indented by 5 blanks and its underline of `hyphens` characters.
+void writeHeading(TextOut& out, const std::string& text, std::size_t hyphens);
+
+}  // namespace talmo

@@ -1,0 +1,212 @@
+#include "settlement_solver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <numbers>
+
+#include "fixed_format.h"
+
+namespace talmo {
+namespace {
+
+constexpr Real kPi = std::numbers::pi_v<Real>;
+constexpr Real kQuarterPi = 0.7854f;  // area factor of the stiffness profile
+constexpr Real kFtToIn = 12;
+constexpr Real kTonToLb = 2000;
+constexpr Real kTsfToPsi = 2000.0f / 144.0f;
+
+Real segmentLength(const ShaftModel& shaft) { return shaft.L / static_cast<Real>(std::max(1, shaft.NS)); }
+
+Real midDepth(const ShaftModel& shaft, Real h, int segment) {
+  return shaft.L - h / 2 - static_cast<Real>(segment) * h;
+}
+
+void append(std::vector<std::string>& to, const std::vector<std::string>& lines) {
+  to.insert(to.end(), lines.begin(), lines.end());
+}
+
+std::vector<std::string> convergenceWarning(int tipMovementNumber, int segments, int maxIterations) {
+  return {"**** WARNING ****",
+          "AT ASSUMED TIP MOVEMENT NO." + fmt::I(tipMovementNumber, 3) + "," + fmt::I(segments, 5) +
+              " SEGMENT(S) DID NOT CONVERGE",
+          "WITHIN" + fmt::I(maxIterations, 6) + " TRIALS; THE LAST TRIAL IS USED."};
+}
+
+// Mid depth of the first segment that takes side transfer outside the t-z curves, or a
+// negative value when every such segment lies within them.
+Real depthOutsideCurves(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
+  const Real h = segmentLength(shaft);
+  for (int s = 0; s < std::max(1, shaft.NS); ++s) {
+    const Real zm = midDepth(shaft, h, s);
+    if (zm >= shaft.TOPLENG && sideTransferAt(sideCurves, zm, 0).beyondExtent) return zm;
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::array<Real, kTipMovementCount> standardTipMovements(Real D) {
+  std::array<Real, kTipMovementCount> w = {1e-5f, 5e-5f, 1e-4f, 0.005f, 0.0075f, 0.01f, 0.025f, 0.05f,
+                                           0.075f, 0.1f, 0.25f, 0.5f, 0, 0, 0};
+  w[12] = 0.01f * D;
+  if (w[12] < 0.5f) w[12] = 0.625f;
+  w[13] = 0.025f * D;
+  if (w[13] < w[12]) w[13] = 1.25f * w[12];
+  w[14] = 0.05f * D;
+  if (w[14] < w[13]) w[14] = 1.25f * w[13];
+  return w;
+}
+
+StiffnessProfile stiffnessProfile(Real Ep, Real D, Real Bb, Real L, Real bellHeight, Real BS) {
+  const Real base = Bb > 0 ? Bb : D;
+  // A bell and bottom portion longer than the shaft stiffen from the head down.
+  const Real stemEnd = std::clamp(L - bellHeight - BS, Real(0), std::max(L, Real(0)));
+  return {stemEnd, Ep * kQuarterPi * D * D, L, Ep * kQuarterPi * base * base};
+}
+
+Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
+  if (depth <= p.stemEnd) return p.AEstem;
+  if (depth >= p.L) return p.AEbase;
+  // stemEnd < depth < L, so the span is positive.
+  return p.AEstem + (p.AEbase - p.AEstem) * (depth - p.stemEnd) / (p.L - p.stemEnd);
+}
+
+TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
+                             const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
+  TipSolution solution;
+  solution.tipMovement = wt;
+  solution.tipLoad = valueAtMovement(qwCurve, wt);
+  const int NS = std::max(1, shaft.NS);
+  const int maxIterations = std::max(1, options.maxIterations);
+  const Real h = segmentLength(shaft);
+  const Real sideArea = kPi * shaft.D * h;
+  Real Pb = solution.tipLoad;  // load and movement at the bottom of the current segment
+  Real wb = wt;
+  Real wm = wt;  // first guess of the mid movement
+  solution.segments.reserve(static_cast<std::size_t>(NS));
+  for (int s = 0; s < NS; ++s) {
+    SegmentResult seg;
+    seg.depth = midDepth(shaft, h, s);
+    seg.topDepth = seg.depth - h / 2;
+    const Real AE = axialStiffnessAt(shaft.stiffness, seg.depth);
+    const Real flexibility = AE > 0 ? 1 / AE : 0;  // no stiffness given: no shortening
+    for (int trial = 1;; ++trial) {
+      seg.loadTransfer = seg.depth < shaft.TOPLENG ? 0 : sideTransferAt(sideCurves, seg.depth, wm).value;
+      seg.loadIncrement = sideArea * seg.loadTransfer;
+      seg.totalLoad = Pb + seg.loadIncrement;
+      seg.averageLoad = Pb + seg.loadIncrement / 2;
+      seg.compression = h * seg.averageLoad * flexibility;
+      seg.totalMovement = wb + seg.compression;
+      // Mid movement: the shortening of the lower half under its mean load.
+      seg.averageMovement = wb + (Pb + (Pb + seg.totalLoad) / 2) * (h / 4) * flexibility;
+      seg.iterations = trial;
+      seg.converged = std::fabs(seg.averageMovement - wm) <= options.tolerance;
+      if (seg.converged || trial >= maxIterations) break;
+      wm = seg.averageMovement;
+    }
+    if (!seg.converged) ++solution.unconvergedSegments;
+    Pb = seg.totalLoad;
+    wb = seg.totalMovement;
+    wm = wb;
+    solution.segments.push_back(seg);
+  }
+  solution.headLoad = Pb;
+  solution.headMovement = wb;
+  return solution;
+}
+
+LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
+                                        const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                        const SolverOptions& options) {
+  LoadSettlementCurve curve;
+  if (const Real z = depthOutsideCurves(shaft, sideCurves); z >= 0) {
+    curve.warningLines = extentWarningLines(kStatusTransferLimit, z);
+    curve.status = kStatusTransferLimit;
+    return curve;
+  }
+  curve.points.reserve(tipMovements.size());
+  for (std::size_t k = 0; k < tipMovements.size(); ++k) {
+    auto point = solveTipMovement(shaft, sideCurves, qwCurve, tipMovements[k], options);
+    if (point.unconvergedSegments > 0)
+      append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, point.unconvergedSegments,
+                                                    std::max(1, options.maxIterations)));
+    curve.points.push_back(std::move(point));
+  }
+  return curve;
+}
+
+std::vector<Real> tipMovementsAtSettlements(std::span<const TipSolution> solution,
+                                            std::span<const Real> settlements) {
+  std::vector<Real> tips;
+  tips.reserve(settlements.size());
+  for (Real s : settlements) {
+    if (!(s > 0) || solution.empty()) {
+      tips.push_back(0);
+      continue;
+    }
+    const auto it = std::find_if(solution.begin(), solution.end(),
+                                 [s](const TipSolution& p) { return p.headMovement >= s; });
+    // Bracketing pair: the origin below the first point, the last two points beyond the last.
+    Real headA = 0, tipA = 0, headB, tipB;
+    if (it == solution.end() && solution.size() >= 2) {
+      headA = solution[solution.size() - 2].headMovement;
+      tipA = solution[solution.size() - 2].tipMovement;
+    } else if (it != solution.end() && it != solution.begin()) {
+      headA = std::prev(it)->headMovement;
+      tipA = std::prev(it)->tipMovement;
+    }
+    const auto& b = it == solution.end() ? solution.back() : *it;
+    headB = b.headMovement;
+    tipB = b.tipMovement;
+    const Real span = headB - headA;
+    const Real tip = span > 0 ? tipA + (tipB - tipA) * (s - headA) / span : tipB;
+    tips.push_back(std::max(tip, Real(0)));
+  }
+  return tips;
+}
+
+LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
+                                 std::span<const Real> definedSettlements, const SolverOptions& options) {
+  LoadTransferPass pass;
+  if (!(input.D > 0) || !(input.L > 0)) {
+    pass.warningLines = {"**** WARNING ****",
+                         "NO LOAD-SETTLEMENT CURVE: THE SHAFT LENGTH AND DIAMETER MUST BE POSITIVE."};
+    return pass;
+  }
+  const Real L = input.L * kFtToIn;
+  const Real D = input.D * kFtToIn;
+  const Real Bb = input.Bb > 0 ? input.Bb * kFtToIn : D;
+  const WorkProfile profile = workProfile(input.layers, input.boundaryProfile, input.oneFootProfile);
+
+  auto side = buildSideCurves(profile, D, kind);
+  append(pass.warningLines, side.warningLines);
+  pass.sideCurves = std::move(side.curves);
+  if ((pass.status = side.status) != 0) return pass;
+
+  auto base = buildBaseCurve(profile, input.tipKSOIL, L, D, Bb, input.Qb * kTonToLb, kind);
+  append(pass.warningLines, base.warningLines);
+  pass.qwCurve = std::move(base.curve);
+  if ((pass.status = base.status) != 0) return pass;
+
+  const Real Ep = input.EPILE * kTsfToPsi;
+  if (!(Ep > 0))
+    append(pass.warningLines, {"**** WARNING ****", "THE ELASTIC MODULUS OF THE SHAFT IS NOT POSITIVE;",
+                               "THE SHAFT IS TREATED AS RIGID (NO ELASTIC SHORTENING)."});
+  const ShaftModel shaft{L, D, input.TOPLENG * kFtToIn, input.NS,
+                         stiffnessProfile(Ep, D, Bb, L, input.bellHeight * kFtToIn, input.BS * kFtToIn)};
+
+  const auto standard = standardTipMovements(D);
+  auto curve = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, standard, options);
+  append(pass.warningLines, curve.warningLines);
+  pass.points = std::move(curve.points);
+  if ((pass.status = curve.status) != 0 || definedSettlements.empty()) return pass;
+
+  const auto tips = tipMovementsAtSettlements(pass.points, definedSettlements);
+  auto defined = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, tips, options);
+  append(pass.warningLines, defined.warningLines);
+  pass.definedPoints = std::move(defined.points);
+  return pass;
+}
+
+}  // namespace talmo

@@ -1,0 +1,248 @@
+#include "transfer_curves.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "fixed_format.h"
+
+namespace talmo {
+namespace {
+
+constexpr int kSegments = kNormalisedPoints - 1;  // points after the origin
+using Line = std::array<Real, kSegments>;
+
+// Normalised side transfer: z / D against t / tmax.
+constexpr Line kSideMovement = {0.001f, 0.002f, 0.003f, 0.005f, 0.006f, 0.008f, 0.012f, 0.016f, 0.02f};
+// [family][kind - 1]: trend, upper bound, lower bound.
+constexpr std::array<std::array<Line, 3>, 2> kSideValue = {{
+    {{// cohesionless
+      {0.335f, 0.58f, 0.72f, 0.86f, 0.91f, 0.95f, 0.965f, 0.96f, 0.95f},
+      {0.45f, 0.76f, 0.9f, 0.98f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f},
+      {0.22f, 0.4f, 0.54f, 0.74f, 0.82f, 0.9f, 0.93f, 0.92f, 0.9f}}},
+    {{// cohesive
+      {0.51f, 0.72f, 0.9f, 0.925f, 0.945f, 0.955f, 0.925f, 0.9f, 0.835f},
+      {0.74f, 0.92f, 0.97f, 1.01f, 1.02f, 1.02f, 1.0f, 0.96f, 0.92f},
+      {0.29f, 0.52f, 0.7f, 0.84f, 0.87f, 0.89f, 0.85f, 0.8f, 0.75f}}},
+}};
+
+// Normalised base transfer: w / B against Q / Qb.
+constexpr Line kBaseMovement = {0.005f, 0.01f, 0.015f, 0.025f, 0.03f, 0.04f, 0.05f, 0.07f, 0.1f};
+constexpr std::array<std::array<Line, 3>, 2> kBaseValue = {{
+    {{// cohesionless
+      {0.175f, 0.345f, 0.485f, 0.64f, 0.73f, 0.88f, 1.015f, 1.195f, 1.46f},
+      {0.25f, 0.48f, 0.67f, 0.76f, 0.84f, 0.96f, 1.08f, 1.28f, 1.61f},
+      {0.1f, 0.21f, 0.3f, 0.52f, 0.62f, 0.8f, 0.95f, 1.11f, 1.32f}}},
+    {{// cohesive
+      {0.395f, 0.56f, 0.7f, 0.865f, 0.9f, 0.95f, 0.97f, 0.98f, 0.991f},
+      {0.59f, 0.75f, 0.86f, 0.96f, 0.98f, 0.995f, 0.995f, 0.994f, 0.992f},
+      {0.2f, 0.37f, 0.54f, 0.77f, 0.82f, 0.9f, 0.94f, 0.97f, 0.99f}}},
+}};
+
+constexpr Real kSameDepth = 0.001f;      // in: closer profile points count as one
+constexpr Real kExtentTolerance = 0.1f;  // in: how far past its data a depth may lie
+constexpr Real kFtToIn = 12;
+constexpr Real kTsfToPsi = 2000.0f / 144.0f;
+constexpr Real kLayerSiteOffset = 12.01f;  // in: first one-foot step of a lower layer
+constexpr Real kBottomSiteOffset = 0.01f;  // in: keeps the bottom site inside its layer
+
+int familyIndex(CurveFamily family) { return family == CurveFamily::cohesionless ? 0 : 1; }
+
+int kindIndex(CurveKind kind) {
+  const int k = static_cast<int>(kind);
+  return (k >= 1 && k <= 3) ? k - 1 : 0;
+}
+
+TransferCurve scaledCurve(const Line& movement, const Line& value, Real length, Real peak) {
+  TransferCurve curve;
+  curve.tmax = peak;
+  curve.points.reserve(kNormalisedPoints);
+  curve.points.push_back({0, 0});
+  for (int k = 0; k < kSegments; ++k) curve.points.push_back({movement[k] * length, value[k] * peak});
+  return curve;
+}
+
+Real lerp(Real a, Real b, Real fraction) { return a + (b - a) * fraction; }
+
+// Layer holding `depth`: top <= depth < bottom, so a boundary belongs to the lower layer; the
+// first layer above the profile, the deepest below it.
+int layerTypeAt(std::span<const TransferLayer> layers, Real depth) {
+  for (const auto& layer : layers)
+    if (depth < layer.XBOT) return layer.KSOIL;
+  return layers.back().KSOIL;
+}
+
+}  // namespace
+
+CurveFamily sideCurveFamily(int KSOIL) {
+  return KSOIL == 1 ? CurveFamily::cohesionless : CurveFamily::cohesive;
+}
+
+CurveFamily baseCurveFamily(int KSOIL) {
+  return (KSOIL == 1 || KSOIL == 8 || KSOIL == 9) ? CurveFamily::cohesionless : CurveFamily::cohesive;
+}
+
+TransferCurve sideCurve(CurveFamily family, CurveKind kind, Real D, Real tmax) {
+  return scaledCurve(kSideMovement, kSideValue[familyIndex(family)][kindIndex(kind)], D, tmax);
+}
+
+TransferCurve baseCurve(CurveFamily family, CurveKind kind, Real B, Real Qb) {
+  return scaledCurve(kBaseMovement, kBaseValue[familyIndex(family)][kindIndex(kind)], B, Qb);
+}
+
+Real valueAtMovement(const TransferCurve& curve, Real x) {
+  const auto& p = curve.points;
+  if (p.empty()) return 0;
+  const auto k = static_cast<std::size_t>(
+      std::find_if(p.begin(), p.end(), [x](const CurvePoint& q) { return q.movement >= x; }) - p.begin());
+  if (k == p.size()) return p.back().value;
+  if (k == 0) return p.front().value;
+  const Real span = p[k].movement - p[k - 1].movement;
+  // A degenerate curve (zero diameter) has coincident points: take the one reached.
+  if (span <= 0) return p[k].value;
+  return lerp(p[k - 1].value, p[k].value, (x - p[k - 1].movement) / span);
+}
+
+DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real depth) {
+  if (profile.empty()) return {0, true};
+  const auto i = static_cast<std::size_t>(
+      std::find_if(profile.begin(), profile.end(), [depth](const StrengthPoint& p) { return p.depth > depth; }) -
+      profile.begin());
+  if (i == profile.size())
+    return {profile.back().value, depth - profile.back().depth >= kExtentTolerance};
+  if (i == 0) return {profile.front().value, false};
+  const auto& above = profile[i - 1];
+  const auto& below = profile[i];
+  const Real span = below.depth - above.depth;
+  if (span < kSameDepth) return {(above.value + below.value) / 2, false};
+  return {lerp(above.value, below.value, (depth - above.depth) / span), false};
+}
+
+DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement) {
+  if (curves.empty()) return {0, true};
+  const auto i = static_cast<std::size_t>(
+      std::find_if(curves.begin(), curves.end(), [depth](const TransferCurve& c) { return c.depth >= depth; }) -
+      curves.begin());
+  if (i == curves.size())
+    return {valueAtMovement(curves.back(), movement), depth - curves.back().depth >= kExtentTolerance};
+  const Real below = valueAtMovement(curves[i], movement);
+  if (i == 0) return {below, curves.front().depth - depth >= kExtentTolerance};
+  const Real span = curves[i].depth - curves[i - 1].depth;
+  if (span < kSameDepth) return {below, false};
+  const Real above = valueAtMovement(curves[i - 1], movement);
+  return {lerp(above, below, (depth - curves[i - 1].depth) / span), false};
+}
+
+WorkProfile workProfile(std::span<const TransferLayer> layersFt, std::span<const StrengthPoint> boundaryTsf,
+                        std::span<const StrengthPoint> oneFootTsf) {
+  WorkProfile work;
+  for (std::size_t j = 0; j < layersFt.size(); ++j) {
+    TransferLayer layer{layersFt[j].XTOP * kFtToIn, layersFt[j].XBOT * kFtToIn, layersFt[j].KSOIL};
+    if (j > 0) layer.XTOP = work.layers.back().XBOT;
+    // Checked after the top is joined to the layer above, so the fix cannot be undone by it.
+    if (layer.XBOT - layer.XTOP <= 1e-12f) layer.XBOT = layer.XTOP + 0.1f;
+    work.layers.push_back(layer);
+  }
+  const auto convert = [](std::span<const StrengthPoint> in) {
+    std::vector<StrengthPoint> out;
+    out.reserve(in.size());
+    for (const auto& p : in) out.push_back({p.depth * kFtToIn, p.value * kTsfToPsi});
+    return out;
+  };
+  work.boundary = convert(boundaryTsf);
+  work.oneFoot = convert(oneFootTsf);
+  return work;
+}
+
+std::vector<CurveSite> curveSites(std::span<const TransferLayer> layers) {
+  std::vector<CurveSite> sites;
+  sites.reserve(5 * layers.size());
+  for (std::size_t j = 0; j < layers.size(); ++j) {
+    const Real t = layers[j].XTOP;
+    const Real b = layers[j].XBOT;
+    const Real c = (t + b) / 2;
+    const Real e = std::max(t, b - kBottomSiteOffset);
+    const Real s = j == 0 ? t : std::min(t + kLayerSiteOffset, c);
+    std::array<Real, 5> depths = {s, (t + c) / 2, c, (c + e) / 2, e};
+    std::sort(depths.begin(), depths.end());
+    for (Real d : depths) sites.push_back({d, layers[j].KSOIL});
+  }
+  return sites;
+}
+
+CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind) {
+  CurveSet set;
+  const auto sites = curveSites(profile.layers);
+  set.curves.reserve(sites.size());
+  for (std::size_t m = 0; m < sites.size(); ++m) {
+    const auto boundary = interpolateProfile(profile.boundary, sites[m].depth);
+    if (boundary.beyondExtent) {
+      set.warningLines = extentWarningLines(kStatusStrengthCurveDepth, sites[m].depth);
+      set.status = kStatusStrengthCurveDepth;
+      return set;
+    }
+    Real tmax = boundary.value;
+    // The one-foot profile holds the unit side resistance each step of the capacity computation
+    // used; the deepest site, at the bottom of the profile, keeps the boundary value.
+    if (m + 1 < sites.size() && !profile.oneFoot.empty()) tmax = interpolateProfile(profile.oneFoot, sites[m].depth).value;
+    auto curve = sideCurve(sideCurveFamily(sites[m].KSOIL), kind, D, tmax);
+    curve.depth = sites[m].depth;
+    curve.KSOIL = sites[m].KSOIL;
+    set.curves.push_back(std::move(curve));
+  }
+  return set;
+}
+
+CurveSet extraSideCurves(const WorkProfile& profile, std::span<const Real> depths, Real D, CurveKind kind) {
+  CurveSet set;
+  if (profile.layers.empty()) return set;
+  for (Real depth : depths) {
+    const auto boundary = interpolateProfile(profile.boundary, depth);
+    if (boundary.beyondExtent) {
+      const auto lines = extentWarningLines(kStatusStrengthCurveDepth, depth);
+      set.warningLines.insert(set.warningLines.end(), lines.begin(), lines.end());
+      set.status = kStatusStrengthCurveDepth;
+    }
+    const int KSOIL = layerTypeAt(profile.layers, depth);
+    auto curve = sideCurve(sideCurveFamily(KSOIL), kind, D, boundary.value);
+    curve.depth = depth;
+    curve.KSOIL = KSOIL;
+    set.curves.push_back(std::move(curve));
+  }
+  return set;
+}
+
+BaseCurveResult buildBaseCurve(const WorkProfile& profile, int tipKSOIL, Real L, Real D, Real Bb, Real Qb,
+                               CurveKind kind) {
+  BaseCurveResult result;
+  const CurveFamily family = baseCurveFamily(tipKSOIL);
+  if (family == CurveFamily::cohesive && (profile.boundary.empty() || L > profile.boundary.back().depth)) {
+    result.warningLines = extentWarningLines(kStatusStrengthCurveValue, L);
+    result.status = kStatusStrengthCurveValue;
+    return result;
+  }
+  result.curve = baseCurve(family, kind, std::max(Bb, D), Qb);
+  result.curve.depth = L;
+  result.curve.KSOIL = tipKSOIL;
+  return result;
+}
+
+std::vector<std::string> extentWarningLines(int status, Real x) {
+  std::string line = "THE VALUE OF X =";
+  switch (status) {
+    case kStatusStrengthCurveDepth:
+      line += fmt::E(x, 10, 3) + "IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE 1";
+      break;
+    case kStatusStrengthCurveValue:
+      line += fmt::E(x, 9, 2) + " IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE";
+      break;
+    case kStatusTransferLimit:
+      line += fmt::E(x, 10, 3) + " IS BEYOND THE EXTENT OF THE INPUT LOAD TRANSFER CURVES";
+      break;
+    default:
+      return {};
+  }
+  return {"**** WARNING ****", line};
+}
+
+}  // namespace talmo

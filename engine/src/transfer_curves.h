@@ -1,0 +1,160 @@
+#pragma once
+// Load-transfer curves of a drilled shaft in soil: side transfer t versus shaft movement z
+// (t-z curves) along the shaft and tip load Q versus tip movement w (q-w curve) at the base,
+// scaled from the normalised trend, upper-bound and lower-bound lines of the FHWA drilled-shaft
+// method (O'Neill and Reese).
+//
+// Work units: inches for depths, diameters and movements; psi for unit side transfer; lb for
+// tip loads. `workProfile` converts the engine's ft/tsf inputs once.
+#include <span>
+#include <string>
+#include <vector>
+
+#include "real.h"
+#include "talmo/engine.h"
+
+namespace talmo {
+
+// Which normalised line a load-settlement pass uses; the values are the curve-kind codes.
+enum class CurveKind : int { trend = 1, upperBound = 2, lowerBound = 3 };
+
+enum class CurveFamily { cohesionless, cohesive };
+
+// Side curves: sand (KSOIL 1) is cohesionless; every other type transfers side load like a
+// cohesive material.
+CurveFamily sideCurveFamily(int KSOIL);
+// Base curve: sand, gravelly sand and gravel (1, 8, 9) are cohesionless; types 2 to 7 cohesive.
+CurveFamily baseCurveFamily(int KSOIL);
+
+// Run statuses this computation can leave (talmo/engine.h): kStatusStrengthCurveDepth (2), a
+// curve site below the strength profile; kStatusStrengthCurveValue (4), the shaft tip below it;
+// kStatusTransferLimit (5), a segment outside the t-z curves. The driver stops the passes on any.
+
+struct CurvePoint {
+  Real movement = 0;  // z or w, in
+  Real value = 0;     // t (psi) or Q (lb)
+};
+
+// One t-z or q-w curve: points in strictly increasing movement, starting at (0, 0).
+struct TransferCurve {
+  Real depth = 0;  // in
+  int KSOIL = 0;
+  Real tmax = 0;   // psi for a t-z curve; the ultimate tip load Qb (lb) for a q-w curve
+  std::vector<CurvePoint> points;
+};
+
+// Points of every normalised line, the origin included.
+inline constexpr int kNormalisedPoints = 10;
+
+// t-z curve for a shaft of diameter D (in) and maximum side transfer tmax (psi).
+TransferCurve sideCurve(CurveFamily family, CurveKind kind, Real D, Real tmax);
+// q-w curve for a base of width B = max(base diameter, shaft diameter) (in) and ultimate tip
+// load Qb (lb).
+TransferCurve baseCurve(CurveFamily family, CurveKind kind, Real B, Real Qb);
+
+// Value of a curve at movement x: linear between the points bracketing x, the first point's
+// value at or before the first movement, the last point's value at or beyond the last. An
+// empty curve gives 0.
+Real valueAtMovement(const TransferCurve& curve, Real x);
+
+// A value against depth: unit side resistance at a depth (the strength profile).
+struct StrengthPoint {
+  Real depth = 0;
+  Real value = 0;
+};
+
+// Result of a look-up in depth; beyondExtent marks a depth outside the data by 0.1 in or more
+// (the value then comes from the nearest end of the data).
+struct DepthLookup {
+  Real value = 0;
+  bool beyondExtent = false;
+};
+
+// Linear interpolation in a profile sorted by depth (in): between the first point deeper than
+// `depth` and the point above it. Two points closer than 0.001 in count as one (their mean), so
+// a boundary listed twice never divides by zero. Above the first point the first value is used;
+// below the last point the last value, flagged beyondExtent when 0.1 in or more below it. An
+// empty profile gives 0, beyondExtent.
+DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real depth);
+
+// Side transfer (psi) at `depth` (in) for shaft movement `movement` (in), from t-z curves sorted
+// by depth: the values of the two curves bracketing the depth, interpolated linearly in depth;
+// a depth equal to a curve's depth uses that curve. Outside the curves the nearest curve is
+// used, flagged beyondExtent when 0.1 in or more outside; no curves give 0, beyondExtent.
+DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement);
+
+// A soil layer as the curves see it (depths in the unit of the caller).
+struct TransferLayer {
+  Real XTOP = 0;
+  Real XBOT = 0;
+  int KSOIL = 0;
+};
+
+// Ground description in work units.
+struct WorkProfile {
+  std::vector<TransferLayer> layers;     // in; continuous, each at least 0.1 in thick
+  std::vector<StrengthPoint> boundary;   // in, psi: unit side resistance at every layer top and bottom
+  std::vector<StrengthPoint> oneFoot;    // in, psi: unit side resistance of the one-foot depth steps
+};
+
+// Converts the engine's ground description (layers in ft; profiles in ft and tsf) to work units.
+// Each layer top is set to the bottom of the layer above, and a layer that is not thicker than
+// 1E-12 in gets a thickness of 0.1 in, so every layer has a centre and a bottom below its top.
+WorkProfile workProfile(std::span<const TransferLayer> layersFt,
+                        std::span<const StrengthPoint> boundaryTsf,
+                        std::span<const StrengthPoint> oneFootTsf);
+
+// Where the t-z curves of the load-settlement solution stand.
+struct CurveSite {
+  Real depth = 0;  // in
+  int KSOIL = 0;
+};
+
+// Five sites per layer, in increasing depth: the layer top (first layer) or one foot and a
+// hundredth below it (the first one-foot step of a lower layer), the quarter point, the centre,
+// the three-quarter point and 0.01 in above the bottom. In a layer thinner than about four feet
+// the site below the top would pass the centre or leave the layer; it is held at the centre
+// and the five sites are sorted, so the depths never run backwards.
+std::vector<CurveSite> curveSites(std::span<const TransferLayer> layers);
+
+// A set of t-z curves with the messages (each line for the report and the runtime file) and the
+// run status (0, or kStatusStrengthCurveDepth) of its construction.
+struct CurveSet {
+  std::vector<TransferCurve> curves;
+  std::vector<std::string> warningLines;
+  int status = 0;
+};
+
+// The 5 x (number of layers) t-z curves of the solution for a shaft of diameter D (in). tmax of
+// each curve comes from the one-foot profile (the boundary profile when that is empty), except
+// at the last site, which keeps the boundary-profile value. A site 0.1 in or more below the
+// boundary profile ends the construction with status 2 and its warning; the curves built so far
+// are returned.
+CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind);
+
+// Extra t-z curves at requested depths (in), for the result files only: soil type of the layer
+// containing the depth (the lower layer at a boundary; the first layer above the profile, the
+// deepest below it), tmax from the boundary profile. A depth below that profile keeps the last
+// value and sets status 2 with its warning; the remaining depths are still built.
+CurveSet extraSideCurves(const WorkProfile& profile, std::span<const Real> depths, Real D,
+                         CurveKind kind);
+
+struct BaseCurveResult {
+  TransferCurve curve;  // empty points when not built
+  std::vector<std::string> warningLines;
+  int status = 0;
+};
+
+// The q-w curve of a base in soil of type tipKSOIL at the shaft tip, L (in) below the head,
+// shaft diameter D, base diameter Bb (in; 0 or less means a straight shaft), ultimate tip load
+// Qb (lb). A cohesive-family curve whose tip lies below the deepest boundary-profile point is
+// not built: status 4 and its warning. The cohesionless family is built without that check.
+BaseCurveResult buildBaseCurve(const WorkProfile& profile, int tipKSOIL, Real L, Real D, Real Bb,
+                               Real Qb, CurveKind kind);
+
+// The curve-extent warning of a status: "**** WARNING ****" and the line naming the value x
+// (in) and the curve it passed. Status 2 and 5 print x in E10.3, status 4 in E9.2. Other
+// statuses give no lines.
+std::vector<std::string> extentWarningLines(int status, Real x);
+
+}  // namespace talmo
