@@ -57,6 +57,52 @@ std::vector<Layer> caseLayers(const RunModel& run, Real D) {
   return layers;
 }
 
+namespace {
+
+// The soil model of the layer's type at one depth: unit side resistance, the area it acts on,
+// and the tip load of a base there.
+struct ModelValues {
+  Real f = 0;            // tsf, after the side limit
+  Real lateralArea = 0;  // ft2 per foot of shaft
+  Real Q = 0;            // tons, after the end-bearing limit and the uplift rule
+  bool strongRock = false;
+  Real socketDiameter = 0;
+  std::vector<std::string> reportLines;
+};
+
+ModelValues evaluateModel(const RunModel& run, const Layer& layer, Real depth, Real sigmaV,
+                          const ShaftGeometry& shaft, Real diameterRatio) {
+  ModelValues v;
+  const LayerEnd at = interpolate(layer, depth - layer.XTOP);
+  const int type = layer.KSOIL;
+  v.lateralArea = kPi * shaft.D;
+  Real tipArea = shaft.Ab;
+  if (isCohesive(type)) {
+    CohesiveSide side = cohesiveSide(type, at, run);
+    v.f = side.f;
+    v.reportLines = std::move(side.reportLines);
+    v.Q = cohesiveTip(layer, at, depth, shaft.Bb).Q;
+  } else if (isCohesionless(type)) {
+    const Real sigmaMid = midStepStress(sigmaV, at.GAMMA, depth, run.WTD);
+    v.f = cohesionlessSide(layer, at, depth, sigmaV, sigmaMid, run).f;
+    v.Q = cohesionlessTip(at, depth, shaft.Bb, run.IMOD).Q;
+  } else if (isStrongRock(type)) {
+    const RockSide side = rockSide(type, at, shaft.D, diameterRatio, run);
+    v.f = side.f;
+    v.lateralArea = side.lateralArea;
+    const RockTip tip = rockTip(type, at, shaft.D, diameterRatio, run);
+    v.Q = tip.Q;
+    tipArea = tip.Ab;
+    v.strongRock = true;
+    v.socketDiameter = tip.B;
+  }
+  v.f = limitSide(v.f, at.TRANLM);
+  v.Q = limitTip(v.Q, tipArea, at.EBMAX, run.uplift());
+  return v;
+}
+
+}  // namespace
+
 std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<Layer>& layers,
                                          const ShaftGeometry& shaft, Real diameterRatio) {
   const int bottom = layers.empty() ? 0 : static_cast<int>(layers.back().XBOT);
@@ -80,39 +126,33 @@ std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<
     if (stepped && (type == kSand || isCohesive(type) || type == kDecomposedRock) && at.GAMMA < 50)
       append(step.runtimeLines, unitWeightMissingError());
 
-    const Real sigmaV = effectiveStressAt(stress, depth);
-    Real f = 0;
-    Real lateralArea = kPi * shaft.D;
-    Real Q = 0;
-    Real tipArea = shaft.Ab;
-    if (isCohesive(type)) {
-      const CohesiveSide side = cohesiveSide(type, at, run);
-      f = side.f;
-      if (stepped) append(step.reportLines, side.reportLines);
-      Q = cohesiveTip(layer, at, depth, shaft.Bb).Q;
-    } else if (isCohesionless(type)) {
-      const Real sigmaMid = midStepStress(sigmaV, at.GAMMA, depth, run.WTD);
-      f = cohesionlessSide(layer, at, depth, sigmaV, sigmaMid, run).f;
-      Q = cohesionlessTip(at, depth, shaft.Bb, run.IMOD).Q;
-    } else if (isStrongRock(type)) {
-      const RockSide side = rockSide(type, at, shaft.D, diameterRatio, run);
-      f = side.f;
-      lateralArea = side.lateralArea;
-      const RockTip tip = rockTip(type, at, shaft.D, diameterRatio, run);
-      Q = tip.Q;
-      tipArea = tip.Ab;
-      step.strongRockTip = true;
-      step.socketDiameter = tip.B;
-    }
-    f = limitSide(f, at.TRANLM);
+    ModelValues v = evaluateModel(run, layer, depth, effectiveStressAt(stress, depth), shaft, diameterRatio);
+    step.unitSide = v.f;
     if (stepped) {
-      step.side = f * lateralArea;  // one-foot slice
+      step.side = v.f * v.lateralArea;  // one-foot slice
       step.sideFactored = step.side * layer.RS;
+      step.reportLines = std::move(v.reportLines);
     }
-    step.tip = limitTip(Q, tipArea, at.EBMAX, run.uplift());
+    step.tip = v.Q;
     step.tipFactored = step.tip * layer.RB;
+    step.strongRockTip = v.strongRock;
+    step.socketDiameter = v.socketDiameter;
   }
   return steps;
+}
+
+std::vector<BoundaryResistance> boundarySideResistance(const RunModel& run, const std::vector<Layer>& layers,
+                                                       const ShaftGeometry& shaft, Real diameterRatio) {
+  const int bottom = layers.empty() ? 0 : static_cast<int>(layers.back().XBOT);
+  const std::vector<Real> stress = effectiveStressTable(layers, run.WTD, bottom);
+  std::vector<BoundaryResistance> profile;
+  for (const Layer& layer : layers) {
+    for (Real depth : {layer.XTOP, layer.XBOT}) {
+      const ModelValues v = evaluateModel(run, layer, depth, effectiveStressAt(stress, depth), shaft, diameterRatio);
+      profile.push_back({depth, v.f});
+    }
+  }
+  return profile;
 }
 
 }  // namespace talmo

@@ -14,6 +14,7 @@ namespace talmo {
 struct DepthStep {
   int depth = 0;             // ft, bottom of the one-foot slice
   std::size_t layer = 0;     // index of the layer stepped
+  Real unitSide = 0;         // unit side resistance after the layer's limit, tsf
   Real side = 0;             // side resistance of the slice, tons (0 in the ignored top portion)
   Real sideFactored = 0;     // the same times the layer's LRFD side factor
   Real tip = 0;              // tip load of a base at this depth, tons
@@ -28,6 +29,15 @@ struct DepthStep {
 // must have whole-foot tops and bottoms and the case's cohesive defaults filled in.
 std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<Layer>& layers,
                                          const ShaftGeometry& shaft, Real diameterRatio);
+
+// Unit side resistance (tsf, after the layer's limit) at a layer's top and bottom, in depth
+// order: the strength profile of the load-transfer curves.
+struct BoundaryResistance {
+  Real depth = 0;  // ft
+  Real unitSide = 0;
+};
+std::vector<BoundaryResistance> boundarySideResistance(const RunModel& run, const std::vector<Layer>& layers,
+                                                       const ShaftGeometry& shaft, Real diameterRatio);
 
 // The layers of a case: whole-foot depths and, for clay and clay shale, the default alpha and
 // Nc for the case's stem diameter.

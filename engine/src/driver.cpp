@@ -8,6 +8,8 @@
 #include "capacity_steps.h"
 #include "capacity_table.h"
 #include "case_report.h"
+#include "case_settlement.h"
+#include "design_charts.h"
 #include "fixed_format.h"
 #include "input_reader.h"
 #include "plot_file.h"
@@ -60,8 +62,15 @@ class Driver {
   Real EPILEasEntered_ = 0;
   BestShaft best_;
   std::vector<PlotCurve> curves_;
+  bool allBounds_ = true;  // every curve carries its upper- and lower-bound points
+  SettlementRunState settlementState_;
+  DesignCharts charts_;
   int status_ = kStatusCompleted;
 };
+
+bool soilTip(int type) {
+  return type == kSand || type == kClay || type == kClayShale || type == kGravellySand || type == kGravel;
+}
 
 int Driver::run() {
   for (std::size_t i = 0; i < m_.layers.size(); ++i) {
@@ -71,6 +80,11 @@ int Driver::run() {
     }
   }
   writeInputEcho(m_, files_.report);
+  files_.curveListing.line();
+  files_.curveListing.line("     " + m_.title);
+  files_.curveListing.blankLines(2);
+  files_.curveListing.line("     NOTE: TZ AND QW CURVES DATA ARE AVAILABLE ONLY FOR SAND AND CLAY LAYERS.");
+  files_.curveListing.blankLines(2);
 
   // Shaft modulus from psi (or kN/m2) to tsf.
   EPILEasEntered_ = m_.EPILE;
@@ -96,6 +110,8 @@ int Driver::run() {
     for (int k = 0; k < count; ++k) lengths.push_back(m_.designDepth - static_cast<Real>(k) * m_.PDINCR);
   }
 
+  charts_ = DesignCharts(definedSettlementsInches(m_), diameters,
+                         m_.IChart >= 1 ? static_cast<int>(lengths.size()) : 0);
   int caseNumber = 0;
   for (int di = 0; di < diameters; ++di) {
     const Real D = m_.DSTART + static_cast<Real>(di) * diameterStep;
@@ -103,11 +119,15 @@ int Driver::run() {
     const std::size_t lengthCount = allLengths ? lengths.size() : 1;
     for (std::size_t li = 0; li < lengthCount; ++li) {
       const CaseNumbers numbers{++caseNumber, static_cast<int>(li) + 1, di + 1};
+      charts_.setDiameter(di, D);
+      charts_.setLength(static_cast<int>(li), lengths[li]);
       if (!runCase(D, lengths[li], numbers).completed) return status_;
     }
   }
   if (diameters > 1) writeMostEfficientShaft(m_, best_, files_.report);
-  writePlotFile(files_.plot, curves_, 2);
+  writePlotFile(files_.plot, curves_, allBounds_ ? 3 : 2);
+  if (m_.IChart >= 1) charts_.write(m_, files_.report, files_.plot);
+  files_.tzDiam.line(fmt::listInt(settlementState_.qwCurves));
   return status_;
 }
 
@@ -188,6 +208,42 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
     writeNeedAnotherLayer(files_, options_.consoleOut);
     status_ = kStatusNeedAnotherLayer;
     return {};
+  }
+
+  // Load-settlement behaviour of the shaft at its length.
+  const int tipType = layers[layerIndexAt(layers, shaftLength)].KSOIL;
+  SettlementCase sc;
+  sc.layers = &layers;
+  sc.steps = &steps;
+  sc.boundary = boundarySideResistance(m_, layers, shaft, diameterRatio);
+  sc.shaft = shaft;
+  sc.BSr = BSr;
+  sc.length = shaftLength;
+  sc.rows = std::max(static_cast<int>(curve.depthPoints.size()), 1);
+  sc.Qb = m_.uplift() ? 0 : atLength.QB;
+  sc.caseNumber = numbers.caseNumber;
+  sc.diameterIndex = numbers.diameterIndex;
+  sc.firstCase = numbers.caseNumber == 1;
+  sc.diametersVary = m_.DIALIM > m_.DSTART + 1e-3f;
+  if (sc.firstCase && m_.PrintTZCurves == 1 && soilTip(tipType)) {
+    const int extraStatus = writeExtraTzCurves(m_, files_, sc);
+    if (extraStatus != 0) status_ = extraStatus;
+  }
+  files_.report.blankLines(3);
+  writeHeading(files_.report, "AXIAL LOAD VS SETTLEMENT CURVES", 31);
+  if (soilTip(tipType)) {
+    SettlementResult settlement = runCaseSettlement(m_, files_, sc, settlementState_);
+    if (settlement.status > 0) {
+      status_ = settlement.status;
+      return {};
+    }
+    curve.settlement = std::move(settlement.plotPoints);
+    charts_.setHeadLoads(numbers.diameterIndex - 1, numbers.lengthIndex - 1, settlement.chartHeadLoadsLb);
+  } else {
+    files_.report.line();
+    files_.report.line("     NO LOAD-SETTLEMENT CURVE IS COMPUTED FOR A SHAFT TIPPED IN ROCK.");
+    curve.settlement[0].assign(15, {0, 0, 0, 0});
+    allBounds_ = false;
   }
   curves_.push_back(std::move(curve));
 

@@ -61,12 +61,14 @@ std::string X(int n) { return std::string(static_cast<std::size_t>(n > 0 ? n : 0
 std::string listInt(long long value) { return " " + std::to_string(value); }
 
 std::string listReal(double value) {
-  // Shortest text that reads back to the same single-precision value.
+  // General form with the seven significant digits a single-precision value carries, so that
+  // 0.036 stays 0.036 rather than its binary neighbour 0.036000002.
   char buf[64];
-  const float f = static_cast<float>(value);
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, f);
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7);
   std::string text(buf, ec == std::errc() ? end : buf);
-  if (text.find_first_of(".en") == std::string::npos) text += ".0";
+  for (char& c : text)
+    if (c == 'e') c = 'E';
+  if (text.find_first_of(".En") == std::string::npos) text += ".0";
   return " " + text;
 }
 

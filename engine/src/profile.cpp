@@ -44,12 +44,19 @@ LayerEnd interpolate(const Layer& layer, Real z) {
   return at;
 }
 
+namespace {
+// A water table within a thousandth of a foot of a depth counts as at that depth, so that a
+// water table entered in metres (10 ft as 3.048 m) lands on the same foot as in feet.
+constexpr Real kDepthTolerance = 1e-3f;
+bool belowWaterTable(Real depth, Real WTD) { return depth > WTD + kDepthTolerance; }
+}  // namespace
+
 std::vector<Real> effectiveStressTable(const std::vector<Layer>& layers, Real WTD, int maxDepth) {
   std::vector<Real> table(static_cast<std::size_t>(std::max(maxDepth, 0)) + 1, 0);
   if (layers.empty()) return table;
   auto unitWeight = [&](std::size_t i, Real s) {
     const Real gamma = interpolate(layers[i], &LayerEnd::GAMMA, s - layers[i].XTOP);
-    return s > WTD ? gamma - kUnitWeightWater : gamma;
+    return belowWaterTable(s, WTD) ? gamma - kUnitWeightWater : gamma;
   };
   std::size_t layer = 0;
   Real sigma = 0;
@@ -81,7 +88,7 @@ Real effectiveStressAt(const std::vector<Real>& table, Real depth) {
 }
 
 Real midStepStress(Real sigmaV, Real GAMMA, Real depth, Real WTD) {
-  return depth <= WTD ? sigmaV - GAMMA / 2 : sigmaV - (GAMMA - kUnitWeightWater) / 2;
+  return belowWaterTable(depth, WTD) ? sigmaV - (GAMMA - kUnitWeightWater) / 2 : sigmaV - GAMMA / 2;
 }
 
 }  // namespace talmo

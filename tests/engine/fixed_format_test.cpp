@@ -67,6 +67,8 @@ TEST(FixedFormatList, ShortestForms) {
   EXPECT_EQ(listReal(0.5), " 0.5");
   EXPECT_EQ(listReal(2.0), " 2.0");
   EXPECT_EQ(listReal(0.1f), " 0.1");
+  EXPECT_EQ(listReal(0.036f), " 0.036");  // not the binary neighbour 0.036000002
+  EXPECT_EQ(listReal(2.5e10), " 2.5E+10");
 }
 
 TEST(FixedFormat, IndependentOfTheCLocale) {

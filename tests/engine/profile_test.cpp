@@ -61,3 +61,18 @@ TEST(Profile, StressAtTheMiddleOfAStep) {
 
 }  // namespace
 }  // namespace talmo
+
+namespace talmo {
+namespace {
+
+TEST(Profile, WaterTableEnteredInMetresLandsOnTheSameFoot) {
+  // 3.048 m converts to 9.99988 ft: the foot ending at 10 ft is still above the water table.
+  const std::vector<Layer> uniform = {layer(0, 30, 120, 120)};
+  const auto feet = effectiveStressTable(uniform, 10, 12);
+  const auto metres = effectiveStressTable(uniform, 3.048f * 3.2808f, 12);
+  EXPECT_FLOAT_EQ(metres[10], feet[10]);
+  EXPECT_FLOAT_EQ(metres[12], feet[12]);
+}
+
+}  // namespace
+}  // namespace talmo

@@ -1,0 +1,54 @@
+#pragma once
+// Load-settlement behaviour of one case whose tip is in soil: the three load-transfer passes
+// (trend, upper bound, lower bound), their report tables, listings and plot records, and the
+// head loads at the design-chart settlements.
+#include <array>
+#include <vector>
+
+#include "capacity_steps.h"
+#include "plot_file.h"
+#include "run_files.h"
+#include "run_model.h"
+#include "shaft_geometry.h"
+
+namespace talmo {
+
+struct SettlementCase {
+  const std::vector<Layer>* layers = nullptr;  // whole-foot layers of the case
+  const std::vector<DepthStep>* steps = nullptr;
+  std::vector<BoundaryResistance> boundary;
+  ShaftGeometry shaft;
+  Real BSr = 0;         // ignored bottom portion, whole feet
+  Real length = 0;      // ft
+  int rows = 1;         // depth rows of the capacity table: the solver's segments
+  Real Qb = 0;          // ultimate tip load at the tip, tons
+  int caseNumber = 1;
+  int diameterIndex = 1;
+  bool firstCase = false;
+  bool diametersVary = false;
+};
+
+// What the run keeps across cases.
+struct SettlementRunState {
+  int qwCurves = 0;  // q-w curves written to the q-w plot file
+};
+
+struct SettlementResult {
+  int status = 0;
+  // Points per curve kind (trend, upper, lower) for the plot file: top load, top settlement,
+  // tip load, tip movement, in the project's units.
+  std::array<std::vector<std::array<Real, 4>>, 3> plotPoints;
+  std::vector<Real> chartHeadLoadsLb;  // one per defined settlement (trend pass)
+};
+
+// Extra t-z curves at the project's depths, three kinds, for the first case: report section and
+// plot records. Returns a run status (2 when a depth lies below the strength profile).
+int writeExtraTzCurves(const RunModel& run, RunFiles& files, const SettlementCase& c);
+
+SettlementResult runCaseSettlement(const RunModel& run, RunFiles& files, const SettlementCase& c,
+                                   SettlementRunState& state);
+
+// Defined settlements of the design charts in inches.
+std::vector<Real> definedSettlementsInches(const RunModel& run);
+
+}  // namespace talmo

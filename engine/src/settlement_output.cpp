@@ -1,0 +1,128 @@
+#include "settlement_output.h"
+
+#include "fixed_format.h"
+
+namespace talmo {
+namespace {
+
+const std::string kIndent(5, ' ');
+
+std::string pair(Real vertical, Real horizontal) {
+  return fmt::listReal(vertical) + fmt::listReal(horizontal);
+}
+
+}  // namespace
+
+std::string resultHeading(CurveKind kind) {
+  switch (kind) {
+    case CurveKind::upperBound: return "RESULT FROM UPPER-BOUND LINE";
+    case CurveKind::lowerBound: return "RESULT FROM LOWER-BOUND LINE";
+    default: return "RESULT FROM TREND (AVERAGED) LINE";
+  }
+}
+
+void writeTzTable(TextOut& out, const std::vector<TransferCurve>& curves, const SettlementUnits& u) {
+  out.line();
+  out.line("        T-Z CURVE   NO. OF   DEPTH TO CURVE   LOAD TRANSFER   PILE MOVEMENT");
+  out.line(std::string("           NO.      POINTS        ") + u.depthUnit() + "            " +
+           fmt::padRight(u.transferUnit(), 12) + "    " + u.movementUnit());
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    const TransferCurve& c = curves[i];
+    out.line(fmt::X(8) + fmt::I(static_cast<long long>(i + 1), 5) +
+             fmt::I(static_cast<long long>(c.points.size()), 11) + fmt::E(u.depth(c.depth), 16, 4));
+    for (const CurvePoint& p : c.points)
+      out.line(fmt::X(40) + fmt::E(u.transfer(p.value), 17, 4) + fmt::E(u.movement(p.movement), 16, 4));
+  }
+}
+
+void writeShaftLines(TextOut& out, Real Dft, Real Lft, const SettlementUnits& u) {
+  const char* unit = u.si ? " M" : " FT";
+  out.line(kIndent + "SHAFT DIAMETER           =" + fmt::F(u.diameterFt(Dft), 10, 4) + unit);
+  out.line(kIndent + "SHAFT LENGTH             =" + fmt::F(u.diameterFt(Lft), 10, 4) + unit);
+}
+
+void writeQwTable(TextOut& out, const TransferCurve& curve, const SettlementUnits& u) {
+  out.line();
+  out.line("          TIP   LOAD        TIP MOVEMENT");
+  out.line(std::string("            (") + u.loadUnit() + ")              (" + u.movementUnit() + ")");
+  for (const CurvePoint& p : curve.points)
+    out.line(fmt::E(u.load(p.value), 18, 4) + fmt::E(u.movement(p.movement), 19, 4));
+}
+
+void writeLoadSettlementTable(TextOut& report, CurveKind kind, const LoadTransferPass& pass,
+                              const std::vector<Real>& definedSettlementsIn, const SettlementUnits& u) {
+  report.blankLines(2);
+  report.line(kIndent + resultHeading(kind));
+  report.line();
+  report.line("            TOP LOAD    TOP MOVEMENT        TIP LOAD    TIP MOVEMENT");
+  const std::string lu = std::string("(") + u.loadUnit() + ")";
+  const std::string mu = std::string("(") + u.movementUnit() + ")";
+  report.line(fmt::X(4) + fmt::padRight("", 8) + fmt::padRight(lu, 16) + fmt::padRight(mu, 16) +
+              fmt::padRight(lu, 16) + mu);
+  for (const TipSolution& s : pass.points) {
+    report.line(fmt::X(4) + fmt::E(u.load(s.headLoad), 16, 4) + fmt::E(u.movement(s.headMovement), 16, 4) +
+                fmt::E(u.load(s.tipLoad), 16, 4) + fmt::E(u.movement(s.tipMovement), 16, 4));
+  }
+  if (!pass.definedPoints.empty()) {
+    report.line();
+    report.line(kIndent + "RESULT FOR DEFINED SETTLEMENTS");
+    report.line();
+    report.line("          SETTLEMENT        TOP LOAD");
+    report.line(fmt::X(10) + fmt::padRight(mu, 18) + lu);
+    for (std::size_t i = 0; i < pass.definedPoints.size() && i < definedSettlementsIn.size(); ++i) {
+      report.line(fmt::X(4) + fmt::E(u.movement(definedSettlementsIn[i]), 16, 4) +
+                  fmt::E(u.load(pass.definedPoints[i].headLoad), 16, 4));
+    }
+  }
+}
+
+void writeTzData(TextOut& out, CurveKind kind, const LoadTransferPass& pass, Real Dft, Real Lft,
+                 const SettlementUnits& u) {
+  out.line(kIndent + "NOTE: TZ CURVE DATA ARE AVAILABLE FOR SAND " + "AND CLAY LAYERS ONLY.");
+  out.line();
+  out.line(kIndent + resultHeading(kind));
+  writeShaftLines(out, Dft, Lft, u);
+  writeTzTable(out, pass.sideCurves, u);
+  writeQwTable(out, pass.qwCurve, u);
+  for (std::size_t k = 0; k < pass.points.size(); ++k) {
+    const TipSolution& s = pass.points[k];
+    out.line();
+    out.line(kIndent + "ASSUMED TIP MOVEMENT NO." + fmt::I(static_cast<long long>(k + 1), 3) + " =" +
+             fmt::E(u.movement(s.tipMovement), 12, 4) + " " + u.movementUnit());
+    out.line(kIndent + "   DEPTH   LOAD");
+    for (auto it = s.segments.rbegin(); it != s.segments.rend(); ++it) {
+      out.line(fmt::X(3) + fmt::E(u.depth(it->topDepth), 10, 3) + fmt::X(3) + fmt::E(u.load(it->totalLoad), 10, 3));
+    }
+    out.line(kIndent + "TOP LOAD =" + fmt::E(u.load(s.headLoad), 12, 4) + "   TOP MOVEMENT =" +
+             fmt::E(u.movement(s.headMovement), 12, 4));
+  }
+}
+
+void writeTzPlotCurve(TextOut& out, const TransferCurve& curve, int number, bool extraCurve,
+                      const SettlementUnits& u) {
+  const auto count = static_cast<long long>(curve.points.size());
+  if (extraCurve) {
+    out.line(fmt::X(8) + fmt::I(number, 5) + fmt::I(count, 11) + fmt::E(u.depth(curve.depth), 16, 4));
+  } else {
+    out.line(fmt::I(number, 5) + fmt::I(curve.KSOIL, 5) + fmt::F(u.depth(curve.depth), 10, 2));
+  }
+  for (const CurvePoint& p : curve.points) out.line(pair(u.transfer(p.value), u.movement(p.movement)));
+}
+
+void writeQwPlotCurve(TextOut& out, const TransferCurve& curve, int caseNumber, Real Dft, int diameterIndex,
+                      const SettlementUnits& u) {
+  out.line(fmt::I(caseNumber, 5) + fmt::F(u.diameterFt(Dft), 10, 2) + fmt::I(diameterIndex, 5));
+  for (const CurvePoint& p : curve.points) out.line(pair(u.load(p.value), u.movement(p.movement)));
+}
+
+void writeLoadDistribution(TextOut& out, const std::vector<TipSolution>& points, const SettlementUnits& u) {
+  for (const TipSolution& s : points) {
+    // Head down: the load at the top of each segment.
+    for (auto it = s.segments.rbegin(); it != s.segments.rend(); ++it) {
+      out.line(fmt::X(3) + fmt::E(u.depth(it->topDepth), 10, 3) + fmt::X(3) + fmt::E(u.load(it->totalLoad), 10, 3) +
+               fmt::X(3) + fmt::E(u.movement(it->totalMovement), 10, 3));
+    }
+  }
+}
+
+}  // namespace talmo

@@ -1,0 +1,150 @@
+// The result files as the interactive program reads them back.
+#include <gtest/gtest.h>
+
+#include "plot_reader.h"
+#include "test_support.h"
+
+namespace talmo {
+namespace {
+
+// Sand, 0 to 60 ft, beta method with estimated beta; shafts 40 ft long of 3, 3.5 and 4 ft.
+const char* kSandProject =
+    "Sand, three diameters\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 0\r\n3 4 0 0 5 0 3600000\r\n1 10 40 2 3\r\n"
+    "1 60 \r\n0.0 120 34 0 20 0 0 1 1 \r\n0.0 125 36 0 30 0 0 1 1 \r\n2 \r\n0 0 \r\n";
+
+// Clay, 0 to 60 ft; design charts for 3 and 4 ft shafts 40, 35 and 30 ft long at 0.5 and 1 in.
+const char* kChartProject =
+    "Clay design charts\r\n1 \r\n2 1 1 5 0 1 0 1 0 0 0\r\n3 4 0 0 5 0 3600000\r\n1 10 40 2 3\r\n"
+    "30 5 1 2\r\n0.5 1 \r\n"
+    "2 60 \r\n0 120 0.0 1500 0 0 0 1 1 \r\n0 125 0.0 3000 0 0 0 1 1 \r\n0 0\r\n";
+
+void expectBoundsOrdered(const test::PlotContent& plot) {
+  for (const auto& curve : plot.settlement) {
+    ASSERT_EQ(curve[0].size(), 15u);
+    for (std::size_t k = 0; k < 15; ++k) {
+      EXPECT_GE(curve[1][k][0], curve[0][k][0]) << "upper bound below trend at point " << k;
+      EXPECT_GE(curve[0][k][0], curve[2][k][0]) << "trend below lower bound at point " << k;
+      EXPECT_EQ(curve[0][k][3], curve[1][k][3]);  // same assumed tip movement
+    }
+  }
+}
+
+TEST(PlotFile, MultiDiameterSandProjectReadsBack) {
+  test::TempDir dir;
+  ASSERT_EQ(test::runProjectText(dir, kSandProject), kStatusCompleted);
+  const auto plot = test::readPlotFile(dir / "p.tm8p", false, false);
+  EXPECT_EQ(plot.N, 3);
+  EXPECT_EQ(plot.P, 10);  // rows at 5, 10, ..., 40 ft and the two leading points
+  EXPECT_EQ(plot.ID2, 3);
+  for (const auto& curve : plot.depthCurves) {
+    ASSERT_EQ(curve.size(), 10u);
+    for (double v : curve[0]) EXPECT_EQ(v, 0);
+    EXPECT_DOUBLE_EQ(curve[1][0], 5);
+    EXPECT_DOUBLE_EQ(curve[9][0], 40);
+    EXPECT_NEAR(curve[9][3], curve[9][1] + curve[9][2], 0.005 * curve[9][3]);  // total = side + tip
+  }
+  // A larger diameter carries more at the same length.
+  EXPECT_GT(plot.depthCurves[2][9][3], plot.depthCurves[0][9][3]);
+  expectBoundsOrdered(plot);
+  ASSERT_TRUE(plot.tzSectionPresent);
+  EXPECT_EQ(plot.tzCurves, 5);  // five curves for the one layer
+  EXPECT_EQ(plot.firstTzPoints.front()[0], 0);
+  EXPECT_EQ(plot.qwCurves, 3);
+  EXPECT_EQ(plot.qwDiameters, (std::vector<double>{3, 3.5, 4}));
+  ASSERT_EQ(plot.loadDistribution.size(), 15u);
+  EXPECT_EQ(plot.loadDistribution[0].size(), 8u);
+  // Load distribution from the head down: the head load first, depths increasing.
+  const auto& last = plot.loadDistribution.back();
+  EXPECT_DOUBLE_EQ(last.front()[0], 0);
+  EXPECT_GT(last.front()[1], last.back()[1]);
+  EXPECT_NEAR(last.front()[1], plot.settlement[0][0][14][0], 0.01 * last.front()[1]);
+}
+
+TEST(PlotFile, SiProjectWritesMetresAndKilonewtons) {
+  test::TempDir en, si;
+  ASSERT_EQ(test::runProjectText(en, kSandProject), kStatusCompleted);
+  // The same shaft in SI: 12.192 m long (40 ft), 0.9144 m diameter, printed every 1.524 m.
+  const char* siProject =
+      "Sand, SI\r\n2 \r\n2 1 1 1.524 0 2 0 0 0 0 0\r\n0.9144 0.9144 0 0 1.524 0 24821126\r\n"
+      "1 3.048 12.192 2 3\r\n"
+      "1 18.288 \r\n0.0 18.850 34 0 20 0 0 1 1 \r\n0.0 19.636 36 0 30 0 0 1 1 \r\n2 \r\n0 0 \r\n";
+  ASSERT_EQ(test::runProjectText(si, siProject), kStatusCompleted);
+  const auto english = test::readPlotFile(en / "p.tm8p", false, false);
+  const auto metric = test::readPlotFile(si / "p.tm8p", false, false);
+  ASSERT_EQ(metric.N, 1);
+  ASSERT_EQ(metric.P, english.P);
+  const auto& e = english.depthCurves[0].back();
+  const auto& m = metric.depthCurves[0].back();
+  EXPECT_NEAR(m[0], 12.19, 0.01);
+  EXPECT_NEAR(m[3], e[3] / 0.1124, 0.01 * m[3]);  // tons to kN
+  EXPECT_NEAR(metric.settlement[0][0][14][1], english.settlement[0][0][14][1] * 0.0254, 1e-3);
+  EXPECT_NEAR(metric.qwDiameters[0], 0.91, 1e-9);  // F10.2
+}
+
+TEST(PlotFile, DesignChartProjectReadsBack) {
+  test::TempDir dir;
+  ASSERT_EQ(test::runProjectText(dir, kChartProject), kStatusCompleted);
+  const auto plot = test::readPlotFile(dir / "p.tm8p", true, false);
+  EXPECT_EQ(plot.N, 6);  // two diameters, three lengths each
+  EXPECT_EQ(plot.ID2, 3);
+  expectBoundsOrdered(plot);
+  ASSERT_EQ(plot.charts, 2);
+  EXPECT_EQ(plot.chartDiameters, 2);
+  EXPECT_EQ(plot.chartLengths, 3);
+  EXPECT_EQ(plot.chartSettlements, (std::vector<double>{0.5, 1}));
+  EXPECT_EQ(plot.chartDiameterValues[0], (std::vector<double>{36, 48}));  // inches
+  for (int ch = 0; ch < 2; ++ch) {
+    for (int d = 0; d < 2; ++d) {
+      const auto& pts = plot.chartPoints[static_cast<std::size_t>(ch)][static_cast<std::size_t>(d)];
+      EXPECT_DOUBLE_EQ(pts[0][0], 480);  // lengths in inches, longest first
+      EXPECT_DOUBLE_EQ(pts[2][0], 360);
+      EXPECT_GT(pts[0][1], pts[2][1]);   // a longer shaft carries more at the same settlement
+    }
+  }
+  // More settlement, more load.
+  EXPECT_GT(plot.chartPoints[1][0][0][1], plot.chartPoints[0][0][0][1]);
+  EXPECT_EQ(plot.qwCurves, 6);
+  const std::string report = test::readFile(dir / "p.tm8o");
+  EXPECT_NE(report.find("     DESIGN CHART CURVES\n     -------------------\n"), std::string::npos);
+  EXPECT_NE(report.find("     - SETTLEMENT,     0.500 IN\n"), std::string::npos);
+  EXPECT_NE(report.find("    (FT)      3.00     4.00\n"), std::string::npos);
+}
+
+TEST(PlotFile, DesignChartLoadMatchesTheTrendCurveAtThatSettlement) {
+  // The chart load at a head movement lies on the trend load-settlement curve of its case.
+  test::TempDir dir;
+  ASSERT_EQ(test::runProjectText(dir, kChartProject), kStatusCompleted);
+  const auto plot = test::readPlotFile(dir / "p.tm8p", true, false);
+  const auto& trend = plot.settlement[0][0];  // 3 ft, 40 ft: first case
+  for (int ch = 0; ch < 2; ++ch) {
+    const double s = plot.chartSettlements[static_cast<std::size_t>(ch)];
+    std::size_t k = 1;
+    while (k < 15 && trend[k][1] < s) ++k;
+    ASSERT_LT(k, 15u) << "settlement beyond the curve";
+    const double t = (s - trend[k - 1][1]) / (trend[k][1] - trend[k - 1][1]);
+    const double expectedTons = trend[k - 1][0] + t * (trend[k][0] - trend[k - 1][0]);
+    const double chartTons = plot.chartPoints[static_cast<std::size_t>(ch)][0][0][1] / 2000;
+    EXPECT_NEAR(chartTons, expectedTons, 0.03 * expectedTons) << "settlement " << s;
+  }
+}
+
+TEST(ResultFiles, EveryMergedPlotRecordIsEightyCharacters) {
+  test::TempDir dir;
+  ASSERT_EQ(test::runProjectText(dir, kSandProject), kStatusCompleted);
+  const auto lines = test::readLines(dir / "p.tm8p");
+  std::size_t firstMerged = 0;
+  while (firstMerged < lines.size() && lines[firstMerged].size() != 80) ++firstMerged;
+  ASSERT_LT(firstMerged, lines.size());
+  for (std::size_t i = firstMerged; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), 80u) << i;
+  const std::string listing = test::readFile(dir / "p.tm8z");
+  EXPECT_NE(listing.find("        TZ CURVE DATA\n        -------------\n"), std::string::npos);
+  EXPECT_NE(listing.find("        QW CURVE DATA"), std::string::npos);  // appended settlement listing
+  for (const char* heading : {"RESULT FROM TREND (AVERAGED) LINE", "RESULT FROM UPPER-BOUND LINE",
+                              "RESULT FROM LOWER-BOUND LINE"})
+    EXPECT_NE(listing.find(heading), std::string::npos) << heading;
+  EXPECT_NE(test::readFile(dir / "TZDATA.DAT").find("NOTE: TZ CURVE DATA ARE AVAILABLE FOR SAND AND CLAY LAYERS ONLY."),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace talmo
