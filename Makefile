@@ -4,7 +4,7 @@ TEST_BUILD ?= build-test
 JOBS       ?= 2
 EXAMPLE    ?= examples/clay_over_sand.tm8d
 
-.PHONY: deps build demo test clean
+.PHONY: deps build demo test bench clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -26,6 +26,12 @@ test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTALMO_SANITIZE=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Engine timings (median of several runs) on a large design-chart project and on the example.
+bench: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTALMO_BUILD_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target talmo_bench
+	$(BUILD)/engine/talmo_bench $(EXAMPLE) 7
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD)

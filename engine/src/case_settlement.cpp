@@ -47,6 +47,14 @@ void writeWarnings(RunFiles& files, const std::vector<std::string>& lines) {
 
 std::size_t kindIndex(CurveKind k) { return static_cast<std::size_t>(static_cast<int>(k) - 1); }
 
+void keepLastPass(SettlementRunState& state, CurveKind kind, LoadTransferPass&& pass, const SettlementCase& c) {
+  state.hasLastPass = true;
+  state.lastKind = kind;
+  state.lastPass = std::move(pass);
+  state.lastD = c.shaft.D;
+  state.lastL = c.length;
+}
+
 }  // namespace
 
 std::vector<Real> definedSettlementsInches(const RunModel& run) {
@@ -57,6 +65,13 @@ std::vector<Real> definedSettlementsInches(const RunModel& run) {
     out.push_back(run.si() ? s * 39.37f : s);
   }
   return out;
+}
+
+void writeTzDataFile(const RunModel& run, const RunFiles& files, const SettlementRunState& state) {
+  if (!state.hasLastPass) return;
+  TextOut tzData;
+  tzData.open(files.tzDataPath());
+  writeTzData(tzData, state.lastKind, state.lastPass, state.lastD, state.lastL, SettlementUnits{run.si()});
 }
 
 int writeExtraTzCurves(const RunModel& run, RunFiles& files, const SettlementCase& c) {
@@ -123,11 +138,6 @@ SettlementResult runCaseSettlement(const RunModel& run, RunFiles& files, const S
       files.settlementListing.line("     VARIATION DIAMETER       =" + fmt::I(c.diameterIndex, 10));
     writeShaftLines(files.settlementListing, c.shaft.D, c.length, u);
 
-    TextOut tzData;
-    tzData.open(files.tzDataPath());
-    writeTzData(tzData, kind, pass, c.shaft.D, c.length, u);
-    tzData.close();
-
     if (trend) {
       if (c.firstCase) {
         for (std::size_t i = 0; i < pass.sideCurves.size(); ++i)
@@ -154,6 +164,7 @@ SettlementResult runCaseSettlement(const RunModel& run, RunFiles& files, const S
     }
     if (pass.status > 0) {
       result.status = pass.status;
+      keepLastPass(state, kind, std::move(pass), c);
       return result;
     }
   }
@@ -162,6 +173,7 @@ SettlementResult runCaseSettlement(const RunModel& run, RunFiles& files, const S
     const LoadTransferPass& pass = passes[kindIndex(kind)];
     writeLoadSettlementTable(files.report, kind, pass, kind == CurveKind::trend ? settlements : std::vector<Real>{}, u);
   }
+  keepLastPass(state, CurveKind::lowerBound, std::move(passes[kindIndex(CurveKind::lowerBound)]), c);
   return result;
 }
 

@@ -9,6 +9,7 @@
 #include "plot_file.h"
 #include "run_files.h"
 #include "run_model.h"
+#include "settlement_solver.h"
 #include "shaft_geometry.h"
 
 namespace talmo {
@@ -31,7 +32,16 @@ struct SettlementCase {
 // What the run keeps across cases.
 struct SettlementRunState {
   int qwCurves = 0;  // q-w curves written to the q-w plot file
+  // The last load-transfer pass of the run: TZDATA.DAT holds its detailed listing.
+  bool hasLastPass = false;
+  CurveKind lastKind = CurveKind::trend;
+  LoadTransferPass lastPass;
+  Real lastD = 0, lastL = 0;
 };
+
+// Writes TZDATA.DAT with the detailed listing of the run's last load-transfer pass (each pass
+// replaces the previous one's, so only the last is kept).
+void writeTzDataFile(const RunModel& run, const RunFiles& files, const SettlementRunState& state);
 
 struct SettlementResult {
   int status = 0;

@@ -49,6 +49,7 @@ class Driver {
   int run();
 
  private:
+  int runCases();
   struct CaseResult {
     bool completed = false;
   };
@@ -73,6 +74,12 @@ bool soilTip(int type) {
 }
 
 int Driver::run() {
+  const int status = runCases();
+  writeTzDataFile(m_, files_, settlementState_);
+  return status;
+}
+
+int Driver::runCases() {
   for (std::size_t i = 0; i < m_.layers.size(); ++i) {
     if (unsupportedType(m_.layers[i].KSOIL)) {
       writeUnsupportedLayer(files_, i, m_.layers[i].KSOIL);

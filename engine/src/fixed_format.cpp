@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 
 namespace talmo::fmt {
@@ -45,7 +44,11 @@ std::string E(double value, int w, int d) {
     std::string mantissa;
     mantissa += s[0];
     if (d > 1) mantissa += s.substr(2, epos - 2);
-    int exponent = std::atoi(std::string(s.substr(epos + 1)).c_str()) + 1;
+    int exponent = 0;
+    const char* first = s.data() + epos + 1;
+    if (*first == '+') ++first;
+    std::from_chars(first, s.data() + s.size(), exponent);
+    exponent += 1;
     if (exponent > 99 || exponent < -99) return stars(w);
     const int mag = std::abs(exponent);
     text = (value < 0 ? "-0." : "0.") + mantissa + "E" + (exponent < 0 ? '-' : '+') +

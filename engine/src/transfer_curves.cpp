@@ -105,8 +105,9 @@ Real valueAtMovement(const TransferCurve& curve, Real x) {
 
 DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real depth) {
   if (profile.empty()) return {0, true};
+  // The profile is sorted by depth: the first point deeper than `depth` by binary search.
   const auto i = static_cast<std::size_t>(
-      std::find_if(profile.begin(), profile.end(), [depth](const StrengthPoint& p) { return p.depth > depth; }) -
+      std::partition_point(profile.begin(), profile.end(), [depth](const StrengthPoint& p) { return p.depth <= depth; }) -
       profile.begin());
   if (i == profile.size())
     return {profile.back().value, depth - profile.back().depth >= kExtentTolerance};
@@ -120,8 +121,9 @@ DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real dept
 
 DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement) {
   if (curves.empty()) return {0, true};
+  // The curves are sorted by depth: the first at or below `depth` by binary search.
   const auto i = static_cast<std::size_t>(
-      std::find_if(curves.begin(), curves.end(), [depth](const TransferCurve& c) { return c.depth >= depth; }) -
+      std::partition_point(curves.begin(), curves.end(), [depth](const TransferCurve& c) { return c.depth < depth; }) -
       curves.begin());
   if (i == curves.size())
     return {valueAtMovement(curves.back(), movement), depth - curves.back().depth >= kExtentTolerance};
