@@ -22,6 +22,13 @@ LoadTransferInput transferInput(const RunModel& run, const SettlementCase& c) {
     return c.layers->size() - 1;
   }();
   in.tipKSOIL = (*c.layers)[tipLayer].KSOIL;
+  // The steps end on the whole foot nearest the profile's bottom; a shaft may reach the bottom
+  // as entered (60.4 ft), so the last layer and its strength extend to it.
+  const Real enteredBottom = run.layers.empty() ? 0 : run.layers.back().XBOT;
+  if (!in.layers.empty() && enteredBottom > in.layers.back().XBOT) {
+    in.layers.back().XBOT = enteredBottom;
+    if (!in.boundaryProfile.empty()) in.boundaryProfile.back().depth = enteredBottom;
+  }
   in.L = c.length;
   in.D = c.shaft.D;
   in.Bb = c.shaft.belled ? c.shaft.Bb : 0;

@@ -148,3 +148,50 @@ TEST(ResultFiles, EveryMergedPlotRecordIsEightyCharacters) {
 
 }  // namespace
 }  // namespace talmo
+
+namespace talmo {
+namespace {
+
+TEST(LoadSettlement, ClayShaftToTheProfilesEnteredBottom) {
+  // The layer ends at 40.4 ft (steps to 40 ft); a 40.4 ft shaft still gets its three curves.
+  test::TempDir dir;
+  const char* project =
+      "Clay to 40.4 ft\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 0\r\n3 3 0 0 5 0 3600000\r\n1 10 40.4 2 3\r\n"
+      "2 40.4 \r\n0 120 0.0 1500 0 0 0 1 1 \r\n0 125 0.0 3000 0 0 0 1 1 \r\n0 0\r\n";
+  ASSERT_EQ(test::runProjectText(dir, project), kStatusCompleted);
+  const auto plot = test::readPlotFile(dir / "p.tm8p", false, false);
+  EXPECT_EQ(plot.ID2, 3);
+  EXPECT_DOUBLE_EQ(plot.depthCurves[0].back()[0], 40.4);
+}
+
+TEST(LoadSettlement, ExtraTzCurvesInReportAndPlotFile) {
+  test::TempDir dir;
+  const char* project =
+      "Extra t-z\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 1\r\n3 3 0 0 5 0 3600000\r\n1 10 40 2 3\r\n"
+      "2 60 \r\n0 120 0.0 1500 0 0 0 1 1 \r\n0 125 0.0 3000 0 0 0 1 1 \r\n0 0\r\n"
+      "2\r\n10\r\n30\r\n";
+  ASSERT_EQ(test::runProjectText(dir, project), kStatusCompleted);
+  const std::string report = test::readFile(dir / "p.tm8o");
+  EXPECT_NE(report.find("\n\n\n\n     ADDITIONAL TZ CURVES\n     --------------------\n\n\n"
+                        "     NOTE: TZ AND QW CURVES DATA ARE AVAILABLE ONLY FOR SAND AND CLAY LAYERS.\n\n\n"),
+            std::string::npos);
+  EXPECT_LT(report.find("ADDITIONAL TZ CURVES"), report.find("AXIAL LOAD VS SETTLEMENT CURVES"));
+  const auto plot = test::readPlotFile(dir / "p.tm8p", false, true);
+  EXPECT_EQ(plot.extraTzDepths, (std::vector<double>{10, 30}));
+  EXPECT_EQ(plot.tzCurves, 5);
+  EXPECT_EQ(plot.loadDistribution.size(), 15u);
+}
+
+TEST(LoadSettlement, ExtraTzDepthBelowTheProfileWarnsWithStatusTwo) {
+  test::TempDir dir;
+  const char* project =
+      "Extra t-z below\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 1\r\n3 3 0 0 5 0 3600000\r\n1 10 40 2 3\r\n"
+      "2 60 \r\n0 120 0.0 1500 0 0 0 1 1 \r\n0 125 0.0 3000 0 0 0 1 1 \r\n0 0\r\n"
+      "1\r\n70\r\n";
+  EXPECT_EQ(test::runProjectText(dir, project), kStatusStrengthCurveDepth);
+  for (const char* file : {"p.tm8o", "p.tm8r"})
+    EXPECT_NE(test::readFile(dir / file).find("IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE 1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace talmo
