@@ -24,7 +24,9 @@ TEST(FixedFormatF, TableOfCases) {
       {42.0, 5, 0, "  42."},         // F5.0 keeps the point
       {123456.0, 8, 2, "********"},  // overflow fills with asterisks
       {-12.345, 6, 2, "-12.35"},     // stored as -12.34500000000000064: rounds away
-      {0.125, 6, 2, "  0.12"},       // exact binary tie rounds to even
+      {0.125, 6, 2, "  0.13"},       // an exact binary tie rounds half up
+      {32.5, 5, 0, "  33."},         // as an engineer rounds a shaft length
+      {2.675, 6, 2, "  2.67"},       // stored as 2.67499999...: not a tie
       {1.0e10, 9, 2, "*********"},
   };
   for (const auto& c : cases) {
@@ -41,6 +43,9 @@ TEST(FixedFormatE, TableOfCases) {
       {1.0e10, 10, 3, " 0.100E+11"},
       {0.00012345, 11, 4, " 0.1234E-03"},  // stored as 0.000123449999...: rounds down
       {1.0e-5, 10, 3, " 0.100E-04"},
+      {0.1125, 10, 3, " 0.113E+00"},  // stored just above the tie
+      {0.375, 10, 2, "  0.38E+00"},   // exact tie rounds half up
+      {99.95, 10, 3, " 0.100E+03"},   // stored just above 99.95: carry into the exponent
       {12.5, 8, 3, "********"},
       {2000.0, 17, 4, "       0.2000E+04"},
   };
