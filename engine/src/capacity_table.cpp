@@ -77,7 +77,8 @@ CapacityProfile capacityProfile(const RunModel& run, const std::vector<DepthStep
     const int zone = shaft.D < 1 ? 1
                      : base.strongRockTip ? tipAveragingSteps(base.socketDiameter)
                                           : tipAveragingSteps(shaft.Bb);
-    if (L + zone - 1 > bottom) {
+    // The profile should reach at least a whole averaging zone below the base.
+    if (bottom - L < zone) {
       profile.deepestFullZone = std::min(profile.deepestFullZone, L - 1);
     }
     if (run.uplift()) {
