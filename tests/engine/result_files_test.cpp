@@ -195,3 +195,42 @@ TEST(LoadSettlement, ExtraTzDepthBelowTheProfileWarnsWithStatusTwo) {
 
 }  // namespace
 }  // namespace talmo
+
+namespace talmo {
+namespace {
+
+TEST(ResultFiles, LargeShaftsNeverOverflowAField) {
+  // 11 to 12 ft shafts 150 ft into very strong rock carry some 80000 tons; a 12 ft shaft in
+  // stiff clay settles several inches at its largest assumed tip movement and is charted up to
+  // 10 ft of settlement. Each in English and in SI units.
+  const char* projects[] = {
+      "Large rock socket\r\n1 \r\n2 1 1 10 0 2 0 0 0 0 0\r\n11 12 0 0 0 0 4000000\r\n2 10 150 2 3\r\n"
+      "2 50 \r\n0 120 0.0 3000 0 0 0 1 1 \r\n0 125 0.0 4000 0 0 0 1 1 \r\n0 0\r\n"
+      "7 200 \r\n2000000 2000000 10 0 0 0 2000000 90 0 1 1 \r\n"
+      "2000000 2000000 10 0 0 0 2000000 90 0 1 1 \r\n",
+      "Large rock socket, SI\r\n2 \r\n2 1 1 3.048 0 2 0 0 0 0 0\r\n3.353 3.658 0 0 0 0 27579000\r\n"
+      "2 3.048 45.72 2 3\r\n"
+      "2 15.24 \r\n0 18.85 0.0 143.6 0 0 0 1 1 \r\n0 19.64 0.0 191.5 0 0 0 1 1 \r\n0 0\r\n"
+      "7 60.96 \r\n95760 95760 3.048 0 0 0 13790000 90 0 1 1 \r\n"
+      "95760 95760 3.048 0 0 0 13790000 90 0 1 1 \r\n",
+      "Large clay shaft\r\n1 \r\n2 1 1 10 0 2 0 1 0 0 0\r\n12 12 0 0 0 0 4000000\r\n1 10 190 2 3\r\n"
+      "150 20 1 3\r\n1 60 120 \r\n"
+      "2 200 \r\n0 120 0.0 5000 0 0 0 1 1 \r\n0 125 0.0 8000 0 0 0 1 1 \r\n0 0\r\n",
+      "Large clay shaft, SI\r\n2 \r\n2 1 1 3.048 0 2 0 1 0 0 0\r\n3.658 3.658 0 0 0 0 27579000\r\n"
+      "1 3.048 57.91 2 3\r\n45.72 6.096 0.3048 3\r\n0.0254 1.524 3.048 \r\n"
+      "2 60.96 \r\n0 18.85 0.0 239.4 0 0 0 1 1 \r\n0 19.64 0.0 383.0 0 0 0 1 1 \r\n0 0\r\n",
+  };
+  for (const char* project : projects) {
+    test::TempDir dir;
+    ASSERT_EQ(test::runProjectText(dir, project), kStatusCompleted) << project;
+    for (const char* file : {"p.tm8o", "p.tm8p", "p.tm8z", "CHART.DAT"}) {
+      const std::string out = test::readFile(dir / file);
+      EXPECT_EQ(out.find("**"), std::string::npos) << file << " of " << project;
+      EXPECT_EQ(out.find("nan"), std::string::npos) << file << " of " << project;
+      EXPECT_EQ(out.find("inf"), std::string::npos) << file << " of " << project;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace talmo
