@@ -64,6 +64,7 @@ class Driver {
   BestShaft best_;
   std::vector<PlotCurve> curves_;
   bool allBounds_ = true;  // every curve carries its upper- and lower-bound points
+  bool soilTipAnalysed_ = false;
   SettlementRunState settlementState_;
   DesignCharts charts_;
   int status_ = kStatusCompleted;
@@ -134,7 +135,8 @@ int Driver::runCases() {
   if (diameters > 1) writeMostEfficientShaft(m_, best_, files_.report);
   writePlotFile(files_.plot, curves_, allBounds_ ? 3 : 2);
   if (m_.IChart >= 1) charts_.write(m_, files_.report, files_.plot);
-  files_.tzDiam.line(fmt::listInt(settlementState_.qwCurves));
+  // Without any shaft tipped in soil the plot file ends after the capacity data.
+  if (soilTipAnalysed_) files_.tzDiam.line(fmt::listInt(settlementState_.qwCurves));
   return status_;
 }
 
@@ -230,7 +232,9 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   sc.Qb = m_.uplift() ? 0 : atLength.QB;
   sc.caseNumber = numbers.caseNumber;
   sc.diameterIndex = numbers.diameterIndex;
-  sc.firstCase = numbers.caseNumber == 1;
+  // The t-z, load-distribution and extra t-z plot records come from the first case whose tip
+  // is in soil, so that the plot file carries them in the order its reader expects.
+  sc.firstCase = !soilTipAnalysed_;
   sc.diametersVary = m_.DIALIM > m_.DSTART + 1e-3f;
   if (sc.firstCase && m_.PrintTZCurves == 1 && soilTip(tipType)) {
     const int extraStatus = writeExtraTzCurves(m_, files_, sc);
@@ -239,6 +243,7 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   files_.report.blankLines(3);
   writeHeading(files_.report, "AXIAL LOAD VS SETTLEMENT CURVES", 31);
   if (soilTip(tipType)) {
+    soilTipAnalysed_ = true;
     SettlementResult settlement = runCaseSettlement(m_, files_, sc, settlementState_);
     if (settlement.status > 0) {
       status_ = settlement.status;

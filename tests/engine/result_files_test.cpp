@@ -234,3 +234,26 @@ TEST(ResultFiles, LargeShaftsNeverOverflowAField) {
 
 }  // namespace
 }  // namespace talmo
+
+namespace talmo {
+namespace {
+
+TEST(PlotFile, RockTipEndsAfterTheCapacityData) {
+  // Clay over strong rock, tip in the rock: no load-settlement curve of the soil solver, so no
+  // bounds (ID2 = 2) and no t-z or q-w records; the loader stops cleanly after the depth data.
+  test::TempDir dir;
+  const char* project =
+      "Rock tip\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 1\r\n3 3 0 0 5 0 3600000\r\n2 10 30 2 3\r\n"
+      "2 20 \r\n0 120 0.0 1500 0 0 0 1 1 \r\n0 125 0.0 3000 0 0 0 1 1 \r\n0 0\r\n"
+      "7 50 \r\n200000 500000 5 0 0 0 1000000 80 0 1 1 \r\n200000 500000 5 0 0 0 1000000 80 0 1 1 \r\n"
+      "1\r\n10\r\n";
+  ASSERT_EQ(test::runProjectText(dir, project), kStatusCompleted);
+  const auto plot = test::readPlotFile(dir / "p.tm8p", false, true);
+  EXPECT_EQ(plot.N, 1);
+  EXPECT_EQ(plot.ID2, 2);
+  EXPECT_FALSE(plot.tzSectionPresent);
+  EXPECT_EQ(test::readFile(dir / "p.tm8o").find("ADDITIONAL TZ CURVES"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace talmo
