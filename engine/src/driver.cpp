@@ -53,7 +53,16 @@ class Driver {
   struct CaseResult {
     bool completed = false;
   };
+  struct TableResult {
+    PlotCurve curve;
+    Capacity atLength;     // the last row printed: the shaft's length
+    bool reached = false;  // the table reached the shaft's length or the design load
+  };
   CaseResult runCase(Real D, Real length, const CaseNumbers& numbers);
+  TableResult writeCapacityTable(const std::vector<DepthStep>& steps, const CapacityProfile& profile,
+                                 const std::vector<Real>& printed, Real length, int zoneSteps);
+  // Writes the load-settlement section of a case; false when the run must stop.
+  bool analyseLoadSettlement(const SettlementCase& sc, int tipType, const CaseNumbers& numbers, PlotCurve& curve);
   void writeStepMessages(const std::vector<DepthStep>& steps, int upTo, std::size_t& reportNext);
 
   RunModel m_;
@@ -147,6 +156,58 @@ void Driver::writeStepMessages(const std::vector<DepthStep>& steps, int upTo, st
   }
 }
 
+// Printed lengths: multiples of the output increment from the top of the load-carrying zone
+// down to `deepest`; with the length given, the table ends with a row at that length.
+std::vector<Real> printedLengths(const RunModel& m, Real length, Real BSr, Real profileBottom) {
+  const bool designLoadGiven = m.METHOD != 2;
+  const Real deepest = std::min(designLoadGiven ? profileBottom : length, profileBottom);
+  const Real firstPrintable = m.TOPLENG + BSr;
+  std::vector<Real> printed;
+  for (int k = 1;; ++k) {
+    const Real P = static_cast<Real>(k) * m.PINC;
+    if (P > deepest + 1e-3f) break;
+    if (P >= firstPrintable - 1e-4f && (printed.empty() || P > printed.back())) printed.push_back(P);
+  }
+  if (!designLoadGiven && length <= profileBottom + 1e-3f && (printed.empty() || length > printed.back() + 1e-3f))
+    printed.push_back(length);
+  return printed;
+}
+
+Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& steps, const CapacityProfile& profile,
+                                               const std::vector<Real>& printed, Real length, int zoneSteps) {
+  TableResult table;
+  const bool designLoadGiven = m_.METHOD != 2;
+  const int bottom = static_cast<int>(steps.size()) - 1;
+  table.reached = !designLoadGiven && !printed.empty() && std::fabs(printed.back() - length) < 1e-3f;
+
+  // Runtime errors of the steps the table uses, in depth order.
+  const int lastUsedStep =
+      std::min(bottom, static_cast<int>(std::ceil(printed.empty() ? 0 : printed.back())) + zoneSteps);
+  for (int d = 1; d <= lastUsedStep; ++d)
+    for (const auto& l : steps[static_cast<std::size_t>(d)].runtimeLines) files_.runtime.line("     " + l);
+
+  std::size_t nextMessageStep = 0;
+  for (Real P : printed) {
+    writeStepMessages(steps, static_cast<int>(std::ceil(P)), nextMessageStep);
+    const Capacity c = capacityAt(profile, P);
+    files_.report.line(capacityRow(m_, c));
+    table.curve.depthPoints.push_back({u_.length(P), u_.force(c.QS), u_.force(c.QB), u_.force(c.QU),
+                                       u_.force(c.sideFactored), u_.force(c.tipFactored),
+                                       u_.force(c.totalFactored)});
+    table.atLength = c;
+    if (designLoadGiven && c.allowable > m_.DGH) {
+      table.reached = true;
+      break;
+    }
+  }
+  if (table.atLength.length > static_cast<Real>(profile.deepestFullZone) + 1e-3f) {
+    files_.runtime.line();
+    files_.runtime.line("       INCREASE THE SOIL DEPTH TO GIVE ENOUGH LENGTH FOR");
+    files_.runtime.line("       COMPUTING THE BASE RESISTANCE- AT LEAST TWO DIAMETER");
+  }
+  return table;
+}
+
 Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbers) {
   const ShaftGeometry shaft = shaftGeometry(D, m_.RATIO, m_.BELANGL);
   const Real BSr = roundToWholeFoot(m_.BS);
@@ -156,54 +217,11 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
   const std::vector<DepthStep> steps = computeDepthSteps(m_, layers, shaft, diameterRatio);
   const CapacityProfile profile = capacityProfile(m_, steps, shaft, BSr);
-  const int bottom = static_cast<int>(steps.size()) - 1;
   // The profile reaches its last layer's bottom as entered; the steps end on the whole foot
   // nearest to it, and lengths in between take the values of the last step.
-  const Real profileBottom = std::max(static_cast<Real>(bottom), m_.layers.back().XBOT);
-
-  // Printed lengths: multiples of the output increment from the top of the load-carrying
-  // zone down; with the length given, the table ends with a row at that length.
-  const bool designLoadGiven = m_.METHOD != 2;
-  const Real deepest = designLoadGiven ? profileBottom : length;
-  const Real firstPrintable = m_.TOPLENG + BSr;
-  std::vector<Real> printed;
-  for (int k = 1;; ++k) {
-    const Real P = static_cast<Real>(k) * m_.PINC;
-    if (P > deepest + 1e-3f || P > profileBottom + 1e-3f) break;
-    if (P >= firstPrintable - 1e-4f && (printed.empty() || P > printed.back())) printed.push_back(P);
-  }
-  if (!designLoadGiven && length <= profileBottom + 1e-3f &&
-      (printed.empty() || length > printed.back() + 1e-3f))
-    printed.push_back(length);
-
-  PlotCurve curve;
-  std::size_t nextMessageStep = 0;
-  Capacity atLength;
-  bool reached = !designLoadGiven && length <= profileBottom + 1e-3f;
-  // Runtime errors of the steps the table uses, in depth order.
-  const int lastUsedStep = std::min(bottom, static_cast<int>(std::ceil(printed.empty() ? 0 : printed.back())) +
-                                                tipAveragingSteps(shaft.Bb));
-  for (int d = 1; d <= lastUsedStep; ++d)
-    for (const auto& l : steps[static_cast<std::size_t>(d)].runtimeLines) files_.runtime.line("     " + l);
-
-  for (Real P : printed) {
-    writeStepMessages(steps, static_cast<int>(std::ceil(P)), nextMessageStep);
-    const Capacity c = capacityAt(profile, P);
-    files_.report.line(capacityRow(m_, c));
-    curve.depthPoints.push_back({u_.length(P), u_.force(c.QS), u_.force(c.QB), u_.force(c.QU),
-                                 u_.force(c.sideFactored), u_.force(c.tipFactored), u_.force(c.totalFactored)});
-    atLength = c;
-    if (designLoadGiven && c.allowable > m_.DGH) {
-      reached = true;
-      break;
-    }
-  }
-  const Real shaftLength = atLength.length;
-  if (shaftLength > static_cast<Real>(profile.deepestFullZone) + 1e-3f) {
-    files_.runtime.line();
-    files_.runtime.line("       INCREASE THE SOIL DEPTH TO GIVE ENOUGH LENGTH FOR");
-    files_.runtime.line("       COMPUTING THE BASE RESISTANCE- AT LEAST TWO DIAMETER");
-  }
+  const Real profileBottom = std::max(static_cast<Real>(steps.size() - 1), m_.layers.back().XBOT);
+  TableResult table = writeCapacityTable(steps, profile, printedLengths(m_, length, BSr, profileBottom), length,
+                                         tipAveragingSteps(shaft.Bb));
 
   // Messages of the rock models for this case go through the rock-message scratch file.
   {
@@ -213,13 +231,15 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
     files_.report.appendFileFixedWidth(files_.rockMessagePath(), 80);
   }
 
-  if (!reached) {
+  if (!table.reached) {
     writeNeedAnotherLayer(files_, options_.consoleOut);
     status_ = kStatusNeedAnotherLayer;
     return {};
   }
 
   // Load-settlement behaviour of the shaft at its length.
+  const Capacity& atLength = table.atLength;
+  const Real shaftLength = atLength.length;
   const int tipType = layers[layerIndexAt(layers, shaftLength)].KSOIL;
   SettlementCase sc;
   sc.layers = &layers;
@@ -228,7 +248,7 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   sc.shaft = shaft;
   sc.BSr = BSr;
   sc.length = shaftLength;
-  sc.rows = std::max(static_cast<int>(curve.depthPoints.size()), 1);
+  sc.rows = std::max(static_cast<int>(table.curve.depthPoints.size()), 1);
   sc.Qb = m_.uplift() ? 0 : atLength.QB;
   sc.caseNumber = numbers.caseNumber;
   sc.diameterIndex = numbers.diameterIndex;
@@ -236,33 +256,39 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   // is in soil, so that the plot file carries them in the order its reader expects.
   sc.firstCase = !soilTipAnalysed_;
   sc.diametersVary = m_.DIALIM > m_.DSTART + 1e-3f;
+  if (!analyseLoadSettlement(sc, tipType, numbers, table.curve)) return {};
+  curves_.push_back(std::move(table.curve));
+
+  if (atLength.perVolume > best_.perVolume) {
+    best_ = {shaft.D, shaft.Bb, shaftLength, atLength.volume, atLength.QU, atLength.perVolume};
+  }
+  return {true};
+}
+
+bool Driver::analyseLoadSettlement(const SettlementCase& sc, int tipType, const CaseNumbers& numbers,
+                                   PlotCurve& curve) {
   if (sc.firstCase && m_.PrintTZCurves == 1 && soilTip(tipType)) {
     const int extraStatus = writeExtraTzCurves(m_, files_, sc);
     if (extraStatus != 0) status_ = extraStatus;
   }
   files_.report.blankLines(3);
   writeHeading(files_.report, "AXIAL LOAD VS SETTLEMENT CURVES", 31);
-  if (soilTip(tipType)) {
-    soilTipAnalysed_ = true;
-    SettlementResult settlement = runCaseSettlement(m_, files_, sc, settlementState_);
-    if (settlement.status > 0) {
-      status_ = settlement.status;
-      return {};
-    }
-    curve.settlement = std::move(settlement.plotPoints);
-    charts_.setHeadLoads(numbers.diameterIndex - 1, numbers.lengthIndex - 1, settlement.chartHeadLoadsLb);
-  } else {
+  if (!soilTip(tipType)) {
     files_.report.line();
     files_.report.line("     NO LOAD-SETTLEMENT CURVE IS COMPUTED FOR A SHAFT TIPPED IN ROCK.");
     curve.settlement[0].assign(15, {0, 0, 0, 0});
     allBounds_ = false;
+    return true;
   }
-  curves_.push_back(std::move(curve));
-
-  if (atLength.perVolume > best_.perVolume) {
-    best_ = {shaft.D, shaft.Bb, shaftLength, atLength.volume, atLength.QU, atLength.perVolume};
+  soilTipAnalysed_ = true;
+  SettlementResult settlement = runCaseSettlement(m_, files_, sc, settlementState_);
+  if (settlement.status > 0) {
+    status_ = settlement.status;
+    return false;
   }
-  return {true};
+  curve.settlement = std::move(settlement.plotPoints);
+  charts_.setHeadLoads(numbers.diameterIndex - 1, numbers.lengthIndex - 1, settlement.chartHeadLoadsLb);
+  return true;
 }
 
 }  // namespace

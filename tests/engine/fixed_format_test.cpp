@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <locale>
 
 namespace talmo::fmt {
 namespace {
@@ -76,14 +77,23 @@ TEST(FixedFormatList, ShortestForms) {
   EXPECT_EQ(listReal(2.5e10), " 2.5E+10");
 }
 
-TEST(FixedFormat, IndependentOfTheCLocale) {
-  // A process whose numeric locale uses a decimal comma still prints a point.
-  const char* old = std::setlocale(LC_NUMERIC, nullptr);
-  std::string saved = old ? old : "C";
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
+// A numeric punctuation with a decimal comma, as a German desktop uses.
+struct CommaPunct : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+  char do_thousands_sep() const override { return '.'; }
+  std::string do_grouping() const override { return "\3"; }
+};
+
+TEST(FixedFormat, IndependentOfTheProcessLocale) {
+  // The engine runs inside a desktop process whose locale may use a decimal comma.
+  const std::locale savedGlobal = std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
+  const std::string savedC = std::setlocale(LC_NUMERIC, nullptr);
+  std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // where the machine has it
   EXPECT_EQ(F(2.5, 5, 2), " 2.50");
-  EXPECT_EQ(E(2.5, 10, 3), " 0.250E+01");
-  std::setlocale(LC_NUMERIC, saved.c_str());
+  EXPECT_EQ(E(1234.5, 10, 3), " 0.123E+04");
+  EXPECT_EQ(listReal(2.5), " 2.5");
+  std::setlocale(LC_NUMERIC, savedC.c_str());
+  std::locale::global(savedGlobal);
 }
 
 }  // namespace
