@@ -13,13 +13,13 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTALMO_BUILD_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Analyse the bundled example and show the head of its report.
+# Analyse the bundled example and show its report.
 demo: build
 	mkdir -p $(BUILD)/demo
 	cp $(EXAMPLE) $(BUILD)/demo/
 	$(BUILD)/engine/talmo run $(BUILD)/demo/$(notdir $(EXAMPLE))
 	@echo "----- report: $(BUILD)/demo/$(basename $(notdir $(EXAMPLE))).tm8o -----"
-	@head -n 80 $(BUILD)/demo/$(basename $(notdir $(EXAMPLE))).tm8o
+	@cat $(BUILD)/demo/$(basename $(notdir $(EXAMPLE))).tm8o
 
 # Every test, in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps
