@@ -171,11 +171,9 @@ bool writeSoilInformation(const RunModel& m, TextOut& report, const PrintUnits& 
     report.line("       AT THE TOP");
     report.line();
     for (const auto& l : endBlock(layer, layer.top, est.top, est, layer.XTOP, u)) report.line(l);
-    report.line();
     report.line("       AT THE BOTTOM");
     report.line();
     for (const auto& l : endBlock(layer, layer.bottom, est.bottom, est, layer.XBOT, u)) report.line(l);
-    report.line();
     if (m.lrfd()) {
       report.line(echoLine("LRFD RESISTANCE FACTOR (SIDE FRICTION)", layer.RS));
       report.line(echoLine("LRFD RESISTANCE FACTOR (TIP RESISTANCE)", layer.RB));
