@@ -32,7 +32,8 @@ void printHelp(std::ostream& out) {
          "\n"
          "Exit status: 0 when the run completed, 1 when it completed with a non-zero run\n"
          "status (there may be errors: see the report and the runtime notes), 2 for a bad\n"
-         "command line or a project file that cannot be read.\n";
+         "command line, a project file that cannot be read, or result files that cannot be\n"
+         "written.\n";
 }
 
 // The temporaries a run merges into the plot file and the curve listing.
@@ -73,8 +74,13 @@ int main(int argc, char** argv) {
   const talmo::RunNames names = talmo::namesForProject(project);
   talmo::RunOptions options;
   options.workDir = project.parent_path();
+  options.consoleOut = &std::cerr;  // names any result file that cannot be created
   const int status = talmo::runAnalysis(names, options);
   removeTemporaries(names, options.workDir);
+  if (status == talmo::kStatusOutputError) {
+    std::cerr << "talmo: the results could not be written beside " << project.string() << '\n';
+    return kExitUsage;
+  }
 
   std::cout << (status == talmo::kStatusCompleted ? "Computations are completed."
                                                   : "Computations are completed, but there may be errors.")

@@ -148,14 +148,26 @@ int runAnalysis(const RunNames& names, const RunOptions& options) {
   // The output files in the order of their channels; each replaces an earlier run's content.
   std::ifstream project;
   if (!names.project.empty()) project.open(names.project, std::ios::binary);
-  files.report.open(names.report);
-  files.plot.open(names.plot);
-  files.runtime.open(names.runtime);
-  files.curveListing.open(names.curveListing);
-  files.settlementListing.open(names.settlementListing);
-  files.tzPlot.open(names.tzPlot);
-  files.qwPlot.open(names.qwPlot);
-  files.loadSettlementPlot.open(names.loadSettlementPlot);
+  // A named output that cannot be created would lose results silently: the run stops.
+  std::vector<std::string> unwritable;
+  const std::pair<TextOut*, const std::string*> outputs[] = {
+      {&files.report, &names.report},
+      {&files.plot, &names.plot},
+      {&files.runtime, &names.runtime},
+      {&files.curveListing, &names.curveListing},
+      {&files.settlementListing, &names.settlementListing},
+      {&files.tzPlot, &names.tzPlot},
+      {&files.qwPlot, &names.qwPlot},
+      {&files.loadSettlementPlot, &names.loadSettlementPlot}};
+  for (const auto& [out, name] : outputs)
+    if (!out->open(*name) && !name->empty()) unwritable.push_back(*name);
+  if (!files.chart.isOpen()) unwritable.push_back(files.chartPath().string());
+  if (!files.tzDiam.isOpen()) unwritable.push_back(files.tzDiamPath().string());
+  if (!unwritable.empty()) {
+    if (options.consoleOut)
+      for (const auto& n : unwritable) *options.consoleOut << "Cannot write the file " << n << '\n';
+    return kStatusOutputError;
+  }
 
   const auto header = headerBlock(files.names.version);
   writeLines(files.report, header);

@@ -146,3 +146,23 @@ TEST(Run, TwoRunsInOneProcessKeepTheirOwnFiles) {
 
 }  // namespace
 }  // namespace talmo
+
+namespace talmo {
+namespace {
+
+TEST(Run, AnOutputThatCannotBeCreatedStopsTheRun) {
+  test::TempDir dir;
+  RunNames names = namesForProject(dir / "p.tm8d");
+  test::writeFile(names.project, test::readFile(TALMO_EXAMPLES_DIR "/clay_over_sand.tm8d"));
+  names.plot = (dir / "no-such-folder" / "p.tm8p").string();
+  RunOptions options;
+  options.workDir = dir.path();
+  options.clock = test::pinnedTime;
+  std::ostringstream console;
+  options.consoleOut = &console;
+  EXPECT_EQ(runAnalysis(names, options), kStatusOutputError);
+  EXPECT_EQ(console.str(), "Cannot write the file " + names.plot + "\n");
+}
+
+}  // namespace
+}  // namespace talmo
