@@ -104,9 +104,9 @@ ModelValues evaluateModel(const RunModel& run, const Layer& layer, Real depth, R
 }  // namespace
 
 std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<Layer>& layers,
-                                         const ShaftGeometry& shaft, Real diameterRatio) {
+                                         const std::vector<Real>& stress, const ShaftGeometry& shaft,
+                                         Real diameterRatio) {
   const int bottom = layers.empty() ? 0 : static_cast<int>(layers.back().XBOT);
-  const std::vector<Real> stress = effectiveStressTable(layers, run.WTD, bottom);
   const Real topIgnored = roundToWholeFoot(run.TOPLENG);
   std::vector<DepthStep> steps(static_cast<std::size_t>(std::max(bottom, 0)) + 1);
 
@@ -142,9 +142,8 @@ std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<
 }
 
 std::vector<BoundaryResistance> boundarySideResistance(const RunModel& run, const std::vector<Layer>& layers,
+                                                       const std::vector<Real>& stress,
                                                        const ShaftGeometry& shaft, Real diameterRatio) {
-  const int bottom = layers.empty() ? 0 : static_cast<int>(layers.back().XBOT);
-  const std::vector<Real> stress = effectiveStressTable(layers, run.WTD, bottom);
   std::vector<BoundaryResistance> profile;
   for (const Layer& layer : layers) {
     for (Real depth : {layer.XTOP, layer.XBOT}) {

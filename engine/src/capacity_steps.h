@@ -26,9 +26,11 @@ struct DepthStep {
 };
 
 // Steps 0 .. bottom of the profile (index = depth in ft; step 0 carries nothing). `layers`
-// must have whole-foot tops and bottoms and the case's cohesive defaults filled in.
+// must have whole-foot tops and bottoms and the case's cohesive defaults filled in; `stress`
+// is their effective-stress table (the same for every case of a run).
 std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<Layer>& layers,
-                                         const ShaftGeometry& shaft, Real diameterRatio);
+                                         const std::vector<Real>& stress, const ShaftGeometry& shaft,
+                                         Real diameterRatio);
 
 // Unit side resistance (tsf, after the layer's limit) at a layer's top and bottom, in depth
 // order: the strength profile of the load-transfer curves.
@@ -37,6 +39,7 @@ struct BoundaryResistance {
   Real unitSide = 0;
 };
 std::vector<BoundaryResistance> boundarySideResistance(const RunModel& run, const std::vector<Layer>& layers,
+                                                       const std::vector<Real>& stress,
                                                        const ShaftGeometry& shaft, Real diameterRatio);
 
 // The layers of a case: whole-foot depths and, for clay and clay shale, the default alpha and

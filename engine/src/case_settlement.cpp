@@ -1,6 +1,7 @@
 #include "case_settlement.h"
 
 #include "fixed_format.h"
+#include "profile.h"
 #include "report_echo.h"
 #include "settlement_output.h"
 #include "settlement_solver.h"
@@ -8,20 +9,13 @@
 namespace talmo {
 namespace {
 
-constexpr Real kFtToIn = 12;
-
 LoadTransferInput transferInput(const RunModel& run, const SettlementCase& c) {
   LoadTransferInput in;
   for (const Layer& l : *c.layers) in.layers.push_back({l.XTOP, l.XBOT, l.KSOIL});
   for (const BoundaryResistance& b : c.boundary) in.boundaryProfile.push_back({b.depth, b.unitSide});
   for (const DepthStep& s : *c.steps)
     if (s.depth > 0) in.oneFootProfile.push_back({static_cast<Real>(s.depth), s.unitSide});
-  const std::size_t tipLayer = [&] {
-    for (std::size_t i = 0; i < c.layers->size(); ++i)
-      if (c.length <= (*c.layers)[i].XBOT) return i;
-    return c.layers->size() - 1;
-  }();
-  in.tipKSOIL = (*c.layers)[tipLayer].KSOIL;
+  in.tipKSOIL = (*c.layers)[layerIndexAt(*c.layers, c.length)].KSOIL;
   // The steps end on the whole foot nearest the profile's bottom; a shaft may reach the bottom
   // as entered (60.4 ft), so the last layer and its strength extend to it.
   const Real enteredBottom = run.layers.empty() ? 0 : run.layers.back().XBOT;
@@ -69,7 +63,7 @@ std::vector<Real> definedSettlementsInches(const RunModel& run) {
   if (run.IChart < 1) return out;
   for (int i = 0; i < run.NPOINTPD; ++i) {
     const Real s = run.PDSETT[static_cast<std::size_t>(i)];
-    out.push_back(run.si() ? s * 39.37f : s);
+    out.push_back(run.si() ? s * kInPerM : s);
   }
   return out;
 }
@@ -92,10 +86,10 @@ int writeExtraTzCurves(const RunModel& run, RunFiles& files, const SettlementCas
 
   const WorkProfile profile = workProfileOf(transferInput(run, c));
   std::vector<Real> depths;
-  for (Real d : run.extraTzDepths) depths.push_back(d * kFtToIn);
+  for (Real d : run.extraTzDepths) depths.push_back(d * kInPerFt);
   int status = 0;
   for (CurveKind kind : {CurveKind::trend, CurveKind::upperBound, CurveKind::lowerBound}) {
-    const CurveSet set = extraSideCurves(profile, depths, c.shaft.D * kFtToIn, kind);
+    const CurveSet set = extraSideCurves(profile, depths, c.shaft.D * kInPerFt, kind);
     writeWarnings(files, set.warningLines);
     if (set.status != 0) status = set.status;
     report.line();

@@ -4,6 +4,7 @@
 
 #include "fixed_format.h"
 #include "report_echo.h"
+#include "settlement_output.h"
 
 namespace talmo {
 namespace {
@@ -41,7 +42,7 @@ Real DesignCharts::headLoad(std::size_t s, int d, int l) const {
 
 void DesignCharts::write(const RunModel& run, TextOut& report, TextOut& plot) const {
   const PrintUnits u{run.si()};
-  auto load = [&](Real lb) { return run.si() ? lb * 4.448f / 1000 : lb / 2000; };
+  const SettlementUnits su{run.si()};
   const int K = static_cast<int>(diameters_.size());
   const int M = static_cast<int>(lengths_.size());
 
@@ -71,7 +72,7 @@ void DesignCharts::write(const RunModel& run, TextOut& report, TextOut& plot) co
           report.line(row);
           row = fmt::X(9);
         }
-        row += fmt::F(load(headLoad(s, d, l)), 9, 2);
+        row += fmt::F(su.load(headLoad(s, d, l)), 9, 2);
       }
       report.line(row);
     }
@@ -82,7 +83,7 @@ void DesignCharts::write(const RunModel& run, TextOut& report, TextOut& plot) co
     plot.line(fmt::listReal(run.PDSETT[s]));
     for (int d = 0; d < K; ++d) {
       const Real inches = diameters_[static_cast<std::size_t>(d)] * 12;
-      plot.line(fmt::F(run.si() ? inches * 0.0254f : inches, 10, 4));
+      plot.line(fmt::F(su.movement(inches), 10, 4));
       for (int l = 0; l < M; ++l)
         plot.line(fmt::listReal(lengths_[static_cast<std::size_t>(l)] * 12) + fmt::listReal(headLoad(s, d, l)));
     }

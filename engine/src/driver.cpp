@@ -27,17 +27,9 @@ constexpr int kMaxDiameters = 20;
 bool unsupportedType(int type) { return type == kDecomposedRock || type == kWeakRock; }
 
 void writeUnsupportedLayer(RunFiles& files, std::size_t index, int type) {
-  const std::string indent(5, ' ');
-  for (TextOut* out : {&files.report, &files.runtime}) {
-    out->blankLines(2);
-    out->line(indent + "*********************ERROR**********************");
-    out->line(indent + "LAYER " + std::to_string(index + 1) + " IS OF SOIL TYPE " + std::to_string(type) +
-              (type == kDecomposedRock ? " (DECOMPOSED ROCK/GRAVEL)" : " (WEAK ROCK)") + ",");
-    out->line(indent + "WHICH THIS VERSION OF THE ENGINE CANNOT ANALYSE.");
-    out->line(indent + "NO CAPACITY WAS COMPUTED.");
-    out->line(indent + "**************************************************");
-    out->line();
-  }
+  writeErrorBlock(files, {"LAYER " + std::to_string(index + 1) + " IS OF SOIL TYPE " + std::to_string(type) +
+                              (type == kDecomposedRock ? " (DECOMPOSED ROCK/GRAVEL)" : " (WEAK ROCK)") + ",",
+                          "WHICH THIS VERSION OF THE ENGINE CANNOT ANALYSE.", "NO CAPACITY WAS COMPUTED."});
 }
 
 // One analysis run: the model, the files and what the cases leave for the closing blocks.
@@ -70,6 +62,7 @@ class Driver {
   const RunOptions& options_;
   PrintUnits u_;
   Real EPILEasEntered_ = 0;
+  std::vector<Real> stress_;  // effective stress at every whole foot: the same for every case
   BestShaft best_;
   std::vector<PlotCurve> curves_;
   bool allBounds_ = true;  // every curve carries its upper- and lower-bound points
@@ -105,10 +98,12 @@ int Driver::runCases() {
 
   // Shaft modulus from psi (or kN/m2) to tsf.
   EPILEasEntered_ = m_.EPILE;
-  m_.EPILE = m_.si() ? m_.EPILE * 20.885f / 2000 : m_.EPILE * 144 / 2000;
+  m_.EPILE = m_.si() ? m_.EPILE * kPsfPerKnPerM2 / kPsfPerTsf : m_.EPILE / kPsiPerTsf;
   // The output increment is a length in the project's unit.
-  if (m_.si()) m_.PINC *= 3.2808f;
+  if (m_.si()) m_.PINC *= kFtPerM;
   if (m_.PINC <= 0) m_.PINC = 1;
+  const std::vector<Layer> wholeFoot = wholeFootLayers(m_.layers);
+  stress_ = effectiveStressTable(wholeFoot, m_.WTD, static_cast<int>(wholeFoot.back().XBOT));
 
   const Real diameterStep = m_.IChart >= 1 ? m_.DIAMINCR : 0.5f;
   int diameters = diameterStep > 0
@@ -215,7 +210,7 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
 
   const std::vector<Layer> layers = caseLayers(m_, D);
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
-  const std::vector<DepthStep> steps = computeDepthSteps(m_, layers, shaft, diameterRatio);
+  const std::vector<DepthStep> steps = computeDepthSteps(m_, layers, stress_, shaft, diameterRatio);
   const CapacityProfile profile = capacityProfile(m_, steps, shaft, BSr);
   // The profile reaches its last layer's bottom as entered; the steps end on the whole foot
   // nearest to it, and lengths in between take the values of the last step.
@@ -244,7 +239,7 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   SettlementCase sc;
   sc.layers = &layers;
   sc.steps = &steps;
-  sc.boundary = boundarySideResistance(m_, layers, shaft, diameterRatio);
+  sc.boundary = boundarySideResistance(m_, layers, stress_, shaft, diameterRatio);
   sc.shaft = shaft;
   sc.BSr = BSr;
   sc.length = shaftLength;

@@ -6,6 +6,7 @@
 
 #include "fixed_format.h"
 #include "report_first_lines.h"
+#include "units.h"
 
 namespace talmo {
 namespace {
@@ -125,21 +126,20 @@ void applyLengthDefaults(RunModel& m, Real minimumShare, bool chart) {
 }  // namespace
 
 void convertSiToInternal(RunModel& m) {
-  constexpr Real kNtoTon = 0.1124f, kMtoFt = 3.2808f, kUnitWeight = 6.3659f, kStress = 20.885f;
-  m.DGH *= kNtoTon;
+  m.DGH *= kTonsPerKn;
   for (Real* length : {&m.WTD, &m.designDepth, &m.DSTART, &m.DIALIM, &m.TOPLENG, &m.BS,
                        &m.PDMIN, &m.PDINCR, &m.DIAMINCR})
-    *length *= kMtoFt;
-  for (Real& d : m.extraTzDepths) d *= kMtoFt;
+    *length *= kFtPerM;
+  for (Real& d : m.extraTzDepths) d *= kFtPerM;
   for (Layer& layer : m.layers) {
-    layer.XTOP *= kMtoFt;
-    layer.XBOT *= kMtoFt;
+    layer.XTOP *= kFtPerM;
+    layer.XBOT *= kFtPerM;
     for (LayerEnd* e : {&layer.top, &layer.bottom}) {
-      e->GAMMA *= kUnitWeight;
-      e->TRANLM *= kStress;
-      e->EBMAX *= kStress;
+      e->GAMMA *= kPcfPerKnPerM3;
+      e->TRANLM *= kPsfPerKnPerM2;
+      e->EBMAX *= kPsfPerKnPerM2;
       // A sand layer's CU field holds its interface friction angle, which is not converted.
-      if (layer.KSOIL != kSand) e->CU *= kStress;
+      if (layer.KSOIL != kSand) e->CU *= kPsfPerKnPerM2;
     }
   }
 }

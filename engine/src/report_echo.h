@@ -4,6 +4,7 @@
 // and the heading of the computation results. Values print in the project's units.
 #include "run_model.h"
 #include "text_out.h"
+#include "units.h"
 
 namespace talmo {
 
@@ -13,12 +14,12 @@ void writeInputEcho(const RunModel& model, TextOut& report);
 // Conversions from internal English units back to the project's units for printing.
 struct PrintUnits {
   bool si = false;
-  Real length(Real ft) const { return si ? ft / 3.2808f : ft; }
-  Real force(Real tons) const { return si ? tons / 0.1124f : tons; }
-  Real volume(Real cubicYards) const { return si ? cubicYards / 1.3078f : cubicYards; }
-  Real forcePerVolume(Real v) const { return si ? v / 0.08594586f : v; }
-  Real stress(Real psf) const { return si ? psf / 20.885f : psf; }
-  Real unitWeight(Real pcf) const { return si ? pcf / 6.3659f : pcf; }
+  Real length(Real ft) const { return si ? ft / kFtPerM : ft; }
+  Real force(Real tons) const { return si ? tons / kTonsPerKn : tons; }
+  Real volume(Real cubicYards) const { return si ? cubicYards / kCuYdPerM3 : cubicYards; }
+  Real forcePerVolume(Real v) const { return si ? v / kTonsPerCuYdPerKnPerM3 : v; }
+  Real stress(Real psf) const { return si ? psf / kPsfPerKnPerM2 : psf; }
+  Real unitWeight(Real pcf) const { return si ? pcf / kPcfPerKnPerM3 : pcf; }
   const char* lengthUnit() const { return si ? "M" : "FT."; }
 };
 

@@ -45,21 +45,25 @@ void writeProfileTooShortWarning(RunFiles& files) {
   }
 }
 
+void writeErrorBlock(RunFiles& files, const std::vector<std::string>& lines) {
+  for (TextOut* out : {&files.report, &files.runtime}) {
+    out->blankLines(2);
+    out->line(kIndent + "*********************ERROR**********************");
+    for (const auto& l : lines) out->line(kIndent + l);
+    out->line(kIndent + "**************************************************");
+    out->blankLines(1);
+  }
+}
+
 void writeInputError(RunFiles& files, const InputError& error) {
   std::string where;
   if (error.line > 0) where = "LINE " + std::to_string(error.line);
   if (error.item > 0) where += ", ITEM " + std::to_string(error.item);
-  for (TextOut* out : {&files.report, &files.runtime}) {
-    out->blankLines(2);
-    out->line(kIndent + "*********************ERROR**********************");
-    out->line(kIndent + "THE PROJECT FILE CANNOT BE READ:");
-    out->line(kIndent + "  " + files.names.project);
-    if (!where.empty()) out->line(kIndent + where + ":");
-    out->line(kIndent + "  " + error.problem);
-    out->line(kIndent + "THE ANALYSIS WAS STOPPED.");
-    out->line(kIndent + "**************************************************");
-    out->blankLines(1);
-  }
+  std::vector<std::string> lines = {"THE PROJECT FILE CANNOT BE READ:", "  " + files.names.project};
+  if (!where.empty()) lines.push_back(where + ":");
+  lines.push_back("  " + error.problem);
+  lines.push_back("THE ANALYSIS WAS STOPPED.");
+  writeErrorBlock(files, lines);
 }
 
 }  // namespace talmo

@@ -1,13 +1,13 @@
 #include "rock.h"
 
+#include "units.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace talmo {
 namespace {
 
-constexpr Real kPsfPerKnm2 = 20.885f;
-constexpr Real kFeetPerMetre = 3.2808f;
 constexpr Real kSideLimitStrength = 40320.0f;  // 280 psi: weak rock, linear side rule below
 constexpr Real kTipOnlyStrength = 144000.0f;   // 1000 psi: type 4 switches to end bearing
 
@@ -19,8 +19,8 @@ struct Socket {
 };
 
 Socket socketAt(const LayerEnd& at, Real D, Real diameterRatio, const RunModel& run) {
-  const Real stress = run.si() ? kPsfPerKnm2 : 1.0f;
-  const Real length = run.si() ? kFeetPerMetre : 1.0f;
+  const Real stress = run.si() ? kPsfPerKnPerM2 : 1.0f;
+  const Real length = run.si() ? kFtPerM : 1.0f;
   Socket s;
   s.QUR = at.QUR * stress;
   s.QUCON = at.QUCON * stress;
@@ -40,7 +40,7 @@ RockSide rockSide(int KSOIL, const LayerEnd& at, Real D, Real diameterRatio, con
   const Socket socket = socketAt(at, D, diameterRatio, run);
   RockSide side;
   side.qu = governingStrength(socket);
-  side.lateralArea = 3.1416f * socket.B;
+  side.lateralArea = kPi * socket.B;
   Real c = side.qu;
   side.coefficient = 0.15f;
   if (side.qu > kSideLimitStrength) {

@@ -37,8 +37,8 @@ void writeTzTable(TextOut& out, const std::vector<TransferCurve>& curves, const 
 
 void writeShaftLines(TextOut& out, Real Dft, Real Lft, const SettlementUnits& u) {
   const char* unit = u.si ? " M" : " FT";
-  out.line(kIndent + "SHAFT DIAMETER           =" + fmt::F(u.diameterFt(Dft), 10, 4) + unit);
-  out.line(kIndent + "SHAFT LENGTH             =" + fmt::F(u.diameterFt(Lft), 10, 4) + unit);
+  out.line(kIndent + "SHAFT DIAMETER           =" + fmt::F(u.lengthFt(Dft), 10, 4) + unit);
+  out.line(kIndent + "SHAFT LENGTH             =" + fmt::F(u.lengthFt(Lft), 10, 4) + unit);
 }
 
 void writeQwTable(TextOut& out, const TransferCurve& curve, const SettlementUnits& u) {
@@ -111,7 +111,7 @@ void writeTzPlotCurve(TextOut& out, const TransferCurve& curve, int number, bool
 
 void writeQwPlotCurve(TextOut& out, const TransferCurve& curve, int caseNumber, Real Dft, int diameterIndex,
                       const SettlementUnits& u) {
-  out.line(fmt::I(caseNumber, 5) + fmt::F(u.diameterFt(Dft), 10, 2) + fmt::I(diameterIndex, 5));
+  out.line(fmt::I(caseNumber, 5) + fmt::F(u.lengthFt(Dft), 10, 2) + fmt::I(diameterIndex, 5));
   for (const CurvePoint& p : curve.points) out.line(pair(u.load(p.value), u.movement(p.movement)));
 }
 

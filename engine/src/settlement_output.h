@@ -8,17 +8,18 @@
 
 #include "settlement_solver.h"
 #include "text_out.h"
+#include "units.h"
 
 namespace talmo {
 
 // Work units (in, psi, lb) to the project's printed units.
 struct SettlementUnits {
   bool si = false;
-  Real load(Real lb) const { return si ? lb * 4.448f / 1000 : lb / 2000; }
-  Real movement(Real in) const { return si ? in * 0.0254f : in; }
-  Real depth(Real in) const { return si ? in * 0.0254f : in / 12; }
-  Real transfer(Real psi) const { return si ? psi * 6.894757f : psi; }
-  Real diameterFt(Real ft) const { return si ? ft / 3.2808f : ft; }
+  Real load(Real lb) const { return si ? lb * kKnPerLb : lb / kLbPerTon; }
+  Real movement(Real in) const { return si ? in * kMPerIn : in; }
+  Real depth(Real in) const { return si ? in * kMPerIn : in / kInPerFt; }
+  Real transfer(Real psi) const { return si ? psi * kKnPerM2PerPsi : psi; }
+  Real lengthFt(Real ft) const { return si ? ft / kFtPerM : ft; }
   const char* loadUnit() const { return si ? "KN" : "TONS"; }
   const char* movementUnit() const { return si ? "M" : "IN."; }
   const char* depthUnit() const { return si ? " M." : "FT."; }

@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <numbers>
 
 #include "fixed_format.h"
+#include "units.h"
 
 namespace talmo {
 namespace {
 
-constexpr Real kPi = std::numbers::pi_v<Real>;
 constexpr Real kQuarterPi = 0.7854f;  // area factor of the stiffness profile
-constexpr Real kFtToIn = 12;
-constexpr Real kTonToLb = 2000;
-constexpr Real kTsfToPsi = 2000.0f / 144.0f;
 
 Real segmentLength(const ShaftModel& shaft) { return shaft.L / static_cast<Real>(std::max(1, shaft.NS)); }
 
@@ -174,9 +170,9 @@ LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
                          "NO LOAD-SETTLEMENT CURVE: THE SHAFT LENGTH AND DIAMETER MUST BE POSITIVE."};
     return pass;
   }
-  const Real L = input.L * kFtToIn;
-  const Real D = input.D * kFtToIn;
-  const Real Bb = input.Bb > 0 ? input.Bb * kFtToIn : D;
+  const Real L = input.L * kInPerFt;
+  const Real D = input.D * kInPerFt;
+  const Real Bb = input.Bb > 0 ? input.Bb * kInPerFt : D;
   const WorkProfile profile = workProfile(input.layers, input.boundaryProfile, input.oneFootProfile);
 
   auto side = buildSideCurves(profile, D, kind);
@@ -184,17 +180,17 @@ LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
   pass.sideCurves = std::move(side.curves);
   if ((pass.status = side.status) != 0) return pass;
 
-  auto base = buildBaseCurve(profile, input.tipKSOIL, L, D, Bb, input.Qb * kTonToLb, kind);
+  auto base = buildBaseCurve(profile, input.tipKSOIL, L, D, Bb, input.Qb * kLbPerTon, kind);
   append(pass.warningLines, base.warningLines);
   pass.qwCurve = std::move(base.curve);
   if ((pass.status = base.status) != 0) return pass;
 
-  const Real Ep = input.EPILE * kTsfToPsi;
+  const Real Ep = input.EPILE * kPsiPerTsf;
   if (!(Ep > 0))
     append(pass.warningLines, {"**** WARNING ****", "THE ELASTIC MODULUS OF THE SHAFT IS NOT POSITIVE;",
                                "THE SHAFT IS TREATED AS RIGID (NO ELASTIC SHORTENING)."});
-  const ShaftModel shaft{L, D, input.TOPLENG * kFtToIn, input.NS,
-                         stiffnessProfile(Ep, D, Bb, L, input.bellHeight * kFtToIn, input.BS * kFtToIn)};
+  const ShaftModel shaft{L, D, input.TOPLENG * kInPerFt, input.NS,
+                         stiffnessProfile(Ep, D, Bb, L, input.bellHeight * kInPerFt, input.BS * kInPerFt)};
 
   const auto standard = standardTipMovements(D);
   auto curve = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, standard, options);

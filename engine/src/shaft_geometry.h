@@ -2,10 +2,9 @@
 // Geometry of one analysed shaft: stem and base diameters, bell, concrete volume and weight.
 // Units: ft, ft2, cubic yards, tons.
 #include "real.h"
+#include "units.h"
 
 namespace talmo {
-
-inline constexpr Real kPi = 3.1416f;
 
 struct ShaftGeometry {
   Real D = 0;           // stem diameter, ft

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fixed_format.h"
+#include "units.h"
 
 namespace talmo {
 namespace {
@@ -41,8 +42,6 @@ constexpr std::array<std::array<Line, 3>, 2> kBaseValue = {{
 
 constexpr Real kSameDepth = 0.001f;      // in: closer profile points count as one
 constexpr Real kExtentTolerance = 0.1f;  // in: how far past its data a depth may lie
-constexpr Real kFtToIn = 12;
-constexpr Real kTsfToPsi = 2000.0f / 144.0f;
 constexpr Real kLayerSiteOffset = 12.01f;  // in: first one-foot step of a lower layer
 constexpr Real kBottomSiteOffset = 0.01f;  // in: keeps the bottom site inside its layer
 
@@ -139,7 +138,7 @@ WorkProfile workProfile(std::span<const TransferLayer> layersFt, std::span<const
                         std::span<const StrengthPoint> oneFootTsf) {
   WorkProfile work;
   for (std::size_t j = 0; j < layersFt.size(); ++j) {
-    TransferLayer layer{layersFt[j].XTOP * kFtToIn, layersFt[j].XBOT * kFtToIn, layersFt[j].KSOIL};
+    TransferLayer layer{layersFt[j].XTOP * kInPerFt, layersFt[j].XBOT * kInPerFt, layersFt[j].KSOIL};
     if (j > 0) layer.XTOP = work.layers.back().XBOT;
     // Checked after the top is joined to the layer above, so the fix cannot be undone by it.
     if (layer.XBOT - layer.XTOP <= 1e-12f) layer.XBOT = layer.XTOP + 0.1f;
@@ -148,7 +147,7 @@ WorkProfile workProfile(std::span<const TransferLayer> layersFt, std::span<const
   const auto convert = [](std::span<const StrengthPoint> in) {
     std::vector<StrengthPoint> out;
     out.reserve(in.size());
-    for (const auto& p : in) out.push_back({p.depth * kFtToIn, p.value * kTsfToPsi});
+    for (const auto& p : in) out.push_back({p.depth * kInPerFt, p.value * kPsiPerTsf});
     return out;
   };
   work.boundary = convert(boundaryTsf);
