@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 namespace talmo {
 
@@ -69,6 +71,45 @@ bool ParseReal(std::string_view text, double& value) {
   }
   value = negative ? -v : v;
   return true;
+}
+
+}  // namespace talmo
+
+namespace talmo {
+
+std::string FormatGeneral(double value, int significantDigits) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  if (value == 0.0) return "0";
+  const int precision = std::clamp(significantDigits, 1, 18);
+  // Round to the significant digits once, in scientific form: "d.ddddddde-XX".
+  char buffer[64];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
+                                 std::chars_format::scientific, precision - 1);
+  const std::string sci(buffer, ec == std::errc() ? end : buffer);
+  const std::size_t ePos = sci.find('e');
+  std::string digits;
+  for (std::size_t i = 0; i < ePos; ++i)
+    if (sci[i] != '.') digits += sci[i];
+  const int exponent = std::atoi(sci.c_str() + ePos + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string text = value < 0 ? "-" : "";
+  if (exponent < -5 || exponent >= precision) {
+    text += digits[0];
+    if (digits.size() > 1) text += "." + digits.substr(1);
+    text += "E" + std::to_string(exponent);
+  } else if (exponent < 0) {
+    text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else {
+    const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= integerDigits) {
+      text += digits + std::string(integerDigits - digits.size(), '0');
+    } else {
+      text += digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+    }
+  }
+  return text;
 }
 
 }  // namespace talmo
