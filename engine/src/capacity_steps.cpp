@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "cohesionless.h"
 #include "cohesive.h"
+#include "entered_units.h"
 #include "profile.h"
 #include "rock.h"
+#include "units.h"
 
 namespace talmo {
 namespace {
@@ -67,11 +70,16 @@ struct ModelValues {
   Real Q = 0;            // tons, after the end-bearing limit and the uplift rule
   bool strongRock = false;
   Real socketDiameter = 0;
+  Real coreModulus = 0;  // weak rock: modulus of the intact core at the step, psf
   std::vector<std::string> reportLines;
+  std::vector<SocketWarningBlock> socketWarnings;
 };
 
-ModelValues evaluateModel(const RunModel& run, const Layer& layer, Real depth, Real sigmaV,
-                          const ShaftGeometry& shaft, Real diameterRatio) {
+ModelValues evaluateModel(const CaseGround& g, std::size_t layerIndex, Real depth, const WeakRockModuli& moduli) {
+  const RunModel& run = g.run;
+  const ShaftGeometry& shaft = g.shaft;
+  const Layer& layer = g.layers[layerIndex];
+  const Real sigmaV = effectiveStressAt(g.stress, depth);
   ModelValues v;
   const LayerEnd at = interpolate(layer, depth - layer.XTOP);
   const int type = layer.KSOIL;
@@ -87,14 +95,42 @@ ModelValues evaluateModel(const RunModel& run, const Layer& layer, Real depth, R
     v.f = cohesionlessSide(layer, at, depth, sigmaV, sigmaMid, run).f;
     v.Q = cohesionlessTip(at, depth, shaft.Bb, run.IMOD).Q;
   } else if (isStrongRock(type)) {
-    const RockSide side = rockSide(type, at, shaft.D, diameterRatio, run);
+    const RockSide side = rockSide(type, at, shaft.D, g.diameterRatio, run);
     v.f = side.f;
     v.lateralArea = side.lateralArea;
-    const RockTip tip = rockTip(type, at, shaft.D, diameterRatio, run);
+    const RockTip tip = rockTip(type, at, shaft.D, g.diameterRatio, run);
     v.Q = tip.Q;
     tipArea = tip.Ab;
     v.strongRock = true;
     v.socketDiameter = tip.B;
+  } else if (type == kDecomposedRock || type == kWeakRock) {
+    // A geomaterial socket carries side resistance on its own perimeter and end bearing on its
+    // own base, like a rock socket.
+    const Real B = socketDiameter(at.BDS, run.si(), g.diameterRatio, shaft.D);
+    const Real R = referenceDepth(g, layerIndex);
+    v.lateralArea = kPi * B;
+    tipArea = 0.7854f * B * B;
+    Real w = 0, q = 0;
+    if (type == kDecomposedRock) {
+      const Real sigma =
+          decomposedRockStress(layerMidStress(g.layers, layerIndex, run.WTD), sigmaV, depth, R, B);
+      const DecomposedRock r = decomposedRock(at.BLOWS, sigma);
+      w = r.w;
+      q = r.q;
+    } else {
+      const WeakRockGeometry geometry = weakRockGeometry(g.layers, depth, R, B);
+      v.coreModulus = EnteredUnits{run.si()}.modulus(at.EL);
+      const WeakRockInput in = weakRockInput(layer, at, run.si(), moduli.meanWith(v.coreModulus),
+                                             run.EPILE * kPsfPerTsf, B, geometry);
+      const WeakRockStep step = weakRockStep(in);
+      w = step.w;
+      q = step.q;
+      const Real Em = step.socket.Em;
+      v.socketWarnings = weakRockWarnings(geometry.Lr / B, step.socket.rho,
+                                          Em > 0 ? in.Ec / Em : std::numeric_limits<Real>::infinity(), B);
+    }
+    v.f = w * run.upliftSideFactor() / kPsfPerTsf;
+    v.Q = q * tipArea / kLbPerTon;
   }
   v.f = limitSide(v.f, at.TRANLM);
   v.Q = limitTip(v.Q, tipArea, at.EBMAX, run.uplift());
@@ -103,12 +139,19 @@ ModelValues evaluateModel(const RunModel& run, const Layer& layer, Real depth, R
 
 }  // namespace
 
-std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<Layer>& layers,
-                                         const std::vector<Real>& stress, const ShaftGeometry& shaft,
-                                         Real diameterRatio) {
+Real referenceDepth(const CaseGround& g, std::size_t layer) {
+  if (g.run.METHOD == 2) return g.length;
+  const Layer& l = g.layers[layer];
+  return (l.XTOP + l.XBOT) / 2 + g.run.TOPLENG;
+}
+
+std::vector<DepthStep> computeDepthSteps(const CaseGround& g) {
+  const RunModel& run = g.run;
+  const std::vector<Layer>& layers = g.layers;
   const int bottom = layers.empty() ? 0 : static_cast<int>(layers.back().XBOT);
   const Real topIgnored = roundToWholeFoot(run.TOPLENG);
   std::vector<DepthStep> steps(static_cast<std::size_t>(std::max(bottom, 0)) + 1);
+  WeakRockModuli moduli;  // per shaft: the weak-rock steps stepped so far
 
   for (int d = 1; d <= bottom; ++d) {
     DepthStep& step = steps[static_cast<std::size_t>(d)];
@@ -126,12 +169,18 @@ std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<
     if (stepped && (type == kSand || isCohesive(type) || type == kDecomposedRock) && at.GAMMA < 50)
       append(step.runtimeLines, unitWeightMissingError());
 
-    ModelValues v = evaluateModel(run, layer, depth, effectiveStressAt(stress, depth), shaft, diameterRatio);
+    ModelValues v = evaluateModel(g, step.layer, depth, moduli);
     step.unitSide = v.f;
     if (stepped) {
       step.side = v.f * v.lateralArea;  // one-foot slice
       step.sideFactored = step.side * layer.RS;
       step.reportLines = std::move(v.reportLines);
+      step.socketWarnings = std::move(v.socketWarnings);
+      if (type == kWeakRock) {
+        step.weakRockCore = true;
+        step.coreModulus = v.coreModulus;
+        moduli.add(v.coreModulus);
+      }
     }
     step.tip = v.Q;
     step.tipFactored = step.tip * layer.RB;
@@ -141,14 +190,15 @@ std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<
   return steps;
 }
 
-std::vector<BoundaryResistance> boundarySideResistance(const RunModel& run, const std::vector<Layer>& layers,
-                                                       const std::vector<Real>& stress,
-                                                       const ShaftGeometry& shaft, Real diameterRatio) {
+std::vector<BoundaryResistance> boundarySideResistance(const CaseGround& g, const std::vector<DepthStep>& steps) {
   std::vector<BoundaryResistance> profile;
-  for (const Layer& layer : layers) {
-    for (Real depth : {layer.XTOP, layer.XBOT}) {
-      const ModelValues v = evaluateModel(run, layer, depth, effectiveStressAt(stress, depth), shaft, diameterRatio);
-      profile.push_back({depth, v.f});
+  for (std::size_t i = 0; i < g.layers.size(); ++i) {
+    for (Real depth : {g.layers[i].XTOP, g.layers[i].XBOT}) {
+      // The weak-rock cores of the steps above the boundary.
+      WeakRockModuli moduli;
+      for (const DepthStep& s : steps)
+        if (static_cast<Real>(s.depth) < depth && s.weakRockCore) moduli.add(s.coreModulus);
+      profile.push_back({depth, evaluateModel(g, i, depth, moduli).f});
     }
   }
   return profile;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "geomaterial.h"
 #include "real.h"
 #include "run_model.h"
 #include "shaft_geometry.h"
@@ -21,16 +22,32 @@ struct DepthStep {
   Real tipFactored = 0;      // the same times the layer's LRFD tip factor
   bool strongRockTip = false;  // tip load from the strong-rock rule
   Real socketDiameter = 0;   // strong rock: socket diameter of the step, ft
+  bool weakRockCore = false; // a weak-rock step below the ignored top portion: its core
+  Real coreModulus = 0;      // modulus (psf) counts in the mean modulus of the sockets below
   std::vector<std::string> reportLines;   // warnings for the report at this step
   std::vector<std::string> runtimeLines;  // errors for the runtime file at this step
+  std::vector<SocketWarningBlock> socketWarnings;  // weak-rock socket outside the method's range
 };
 
-// Steps 0 .. bottom of the profile (index = depth in ft; step 0 carries nothing). `layers`
-// must have whole-foot tops and bottoms and the case's cohesive defaults filled in; `stress`
-// is their effective-stress table (the same for every case of a run).
-std::vector<DepthStep> computeDepthSteps(const RunModel& run, const std::vector<Layer>& layers,
-                                         const std::vector<Real>& stress, const ShaftGeometry& shaft,
-                                         Real diameterRatio);
+// What the soil models of one case see besides the layer stepped. `run.EPILE` is in tsf (the
+// driver converts it once); `layers` have whole-foot tops and bottoms and the case's cohesive
+// defaults; `stress` is their effective-stress table (the same for every case of a run).
+struct CaseGround {
+  const RunModel& run;
+  const std::vector<Layer>& layers;
+  const std::vector<Real>& stress;
+  ShaftGeometry shaft;
+  Real diameterRatio = 1;  // current over initial shaft diameter: scales the sockets
+  Real length = 0;         // the case's shaft length when it is given (METHOD 2), else 0
+};
+
+// Reference depth of the geomaterial rules in layer i: the shaft length when it is given,
+// otherwise the middle of the layer plus the ignored top portion.
+Real referenceDepth(const CaseGround& ground, std::size_t layer);
+
+// Steps 0 .. bottom of the profile (index = depth in ft; step 0 carries nothing). The weak-rock
+// mean modulus accumulates from the top down within this one shaft.
+std::vector<DepthStep> computeDepthSteps(const CaseGround& ground);
 
 // Unit side resistance (tsf, after the layer's limit) at a layer's top and bottom, in depth
 // order: the strength profile of the load-transfer curves.
@@ -38,9 +55,8 @@ struct BoundaryResistance {
   Real depth = 0;  // ft
   Real unitSide = 0;
 };
-std::vector<BoundaryResistance> boundarySideResistance(const RunModel& run, const std::vector<Layer>& layers,
-                                                       const std::vector<Real>& stress,
-                                                       const ShaftGeometry& shaft, Real diameterRatio);
+// `steps` are the case's depth steps, whose weak-rock moduli above a boundary enter its value.
+std::vector<BoundaryResistance> boundarySideResistance(const CaseGround& ground, const std::vector<DepthStep>& steps);
 
 // The layers of a case: whole-foot depths and, for clay and clay shale, the default alpha and
 // Nc for the case's stem diameter.

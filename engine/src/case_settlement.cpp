@@ -39,13 +39,6 @@ WorkProfile workProfileOf(const LoadTransferInput& in) {
   return workProfile(in.layers, in.boundaryProfile, in.oneFootProfile);
 }
 
-void writeWarnings(RunFiles& files, const std::vector<std::string>& lines) {
-  for (const auto& l : lines) {
-    files.report.line(std::string(5, ' ') + l);
-    files.runtime.line(std::string(5, ' ') + l);
-  }
-}
-
 std::size_t kindIndex(CurveKind k) { return static_cast<std::size_t>(static_cast<int>(k) - 1); }
 
 void keepLastPass(SettlementRunState& state, CurveKind kind, LoadTransferPass&& pass, const SettlementCase& c) {
@@ -57,6 +50,13 @@ void keepLastPass(SettlementRunState& state, CurveKind kind, LoadTransferPass&& 
 }
 
 }  // namespace
+
+void writeSettlementWarnings(RunFiles& files, const std::vector<std::string>& lines) {
+  for (const auto& l : lines) {
+    files.report.line(std::string(5, ' ') + l);
+    files.runtime.line(std::string(5, ' ') + l);
+  }
+}
 
 std::vector<Real> definedSettlementsInches(const RunModel& run) {
   std::vector<Real> out;
@@ -90,7 +90,7 @@ int writeExtraTzCurves(const RunModel& run, RunFiles& files, const SettlementCas
   int status = 0;
   for (CurveKind kind : {CurveKind::trend, CurveKind::upperBound, CurveKind::lowerBound}) {
     const CurveSet set = extraSideCurves(profile, depths, c.shaft.D * kInPerFt, kind);
-    writeWarnings(files, set.warningLines);
+    writeSettlementWarnings(files, set.warningLines);
     if (set.status != 0) status = set.status;
     report.line();
     report.line("     " + resultHeading(kind));
@@ -124,7 +124,7 @@ SettlementResult runCaseSettlement(const RunModel& run, RunFiles& files, const S
     const bool trend = kind == CurveKind::trend;
     LoadTransferPass& pass = passes[kindIndex(kind)];
     pass = runLoadTransfer(input, kind, trend ? std::span<const Real>(settlements) : std::span<const Real>());
-    writeWarnings(files, pass.warningLines);
+    writeSettlementWarnings(files, pass.warningLines);
 
     if (c.firstCase) {
       writeTzTable(files.curveListing, pass.sideCurves, u);

@@ -22,7 +22,10 @@ struct SettlementCase {
   Real BSr = 0;         // ignored bottom portion, whole feet
   Real length = 0;      // ft
   int rows = 1;         // depth rows of the capacity table: the solver's segments
-  Real Qb = 0;          // ultimate tip load at the tip, tons
+  Real Qb = 0;          // ultimate tip load at the tip, tons (0 under uplift)
+  Real Qs = 0;          // ultimate side resistance of the shaft at its length, tons
+  Real diameterRatio = 1;                     // current over initial diameter: scales sockets
+  const std::vector<Real>* stress = nullptr;  // effective stress at every whole foot, psf
   int caseNumber = 1;
   int diameterIndex = 1;
   bool firstCase = false;
@@ -60,5 +63,8 @@ SettlementResult runCaseSettlement(const RunModel& run, RunFiles& files, const S
 
 // Defined settlements of the design charts in inches.
 std::vector<Real> definedSettlementsInches(const RunModel& run);
+
+// Warnings of a load-settlement computation, each line to the report and the runtime file.
+void writeSettlementWarnings(RunFiles& files, const std::vector<std::string>& lines);
 
 }  // namespace talmo

@@ -139,7 +139,7 @@ CohesionlessSide cohesionlessSide(const Layer& layer, const LayerEnd& at, Real d
 
   // Interface angle: as entered, else equal to phi (always phi when phi itself was estimated).
   const Real delta = (s.phiEstimated || at.CU <= 0) ? s.PHI : at.CU;
-  const Real uplift = run.uplift() ? run.RCYCL * std::max(run.RATIO, 1.0f) : 1.0f;
+  const Real uplift = run.upliftSideFactor();
   const Real w = sigmaV * std::tan(delta / kDegreesPerRadian) * uplift;
   Real K = s.COEF;
   if (method == SideMethod::ChenKulhawy) {

@@ -59,7 +59,7 @@ CohesiveSide cohesiveSide(int KSOIL, const LayerEnd& at, const RunModel& run) {
   const Real alpha = at.COEF;
   if (alpha <= 0) return s;
   // Uplift mobilises less side shear; a belled base widens the failure surface.
-  const Real uplift = run.uplift() ? run.RCYCL * std::max(run.RATIO, 1.0f) : 1.0f;
+  const Real uplift = run.upliftSideFactor();
   const Real w = s.CU * uplift;
   s.f = alpha * w / 2000.0f;
   return s;

@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <ostream>
@@ -9,6 +10,8 @@
 #include "capacity_table.h"
 #include "case_report.h"
 #include "case_settlement.h"
+#include "case_socket_settlement.h"
+#include "clay_shale_note.h"
 #include "design_charts.h"
 #include "fixed_format.h"
 #include "input_reader.h"
@@ -22,15 +25,6 @@ namespace {
 
 constexpr int kMaxLengths = 100;
 constexpr int kMaxDiameters = 20;
-
-// Soil types whose models this engine does not have yet: intermediate geomaterials.
-bool unsupportedType(int type) { return type == kDecomposedRock || type == kWeakRock; }
-
-void writeUnsupportedLayer(RunFiles& files, std::size_t index, int type) {
-  writeErrorBlock(files, {"LAYER " + std::to_string(index + 1) + " IS OF SOIL TYPE " + std::to_string(type) +
-                              (type == kDecomposedRock ? " (DECOMPOSED ROCK/GRAVEL)" : " (WEAK ROCK)") + ",",
-                          "WHICH THIS VERSION OF THE ENGINE CANNOT ANALYSE.", "NO CAPACITY WAS COMPUTED."});
-}
 
 // One analysis run: the model, the files and what the cases leave for the closing blocks.
 class Driver {
@@ -49,6 +43,7 @@ class Driver {
     PlotCurve curve;
     Capacity atLength;     // the last row printed: the shaft's length
     bool reached = false;  // the table reached the shaft's length or the design load
+    std::vector<std::string> rockMessages;  // first socket warning of each kind, for the report
   };
   CaseResult runCase(Real D, Real length, const CaseNumbers& numbers);
   TableResult writeCapacityTable(const std::vector<DepthStep>& steps, const CapacityProfile& profile,
@@ -67,6 +62,7 @@ class Driver {
   std::vector<PlotCurve> curves_;
   bool allBounds_ = true;  // every curve carries its upper- and lower-bound points
   bool soilTipAnalysed_ = false;
+  Real lastLength_ = 0;  // shaft length of the last case analysed
   SettlementRunState settlementState_;
   DesignCharts charts_;
   int status_ = kStatusCompleted;
@@ -83,12 +79,6 @@ int Driver::run() {
 }
 
 int Driver::runCases() {
-  for (std::size_t i = 0; i < m_.layers.size(); ++i) {
-    if (unsupportedType(m_.layers[i].KSOIL)) {
-      writeUnsupportedLayer(files_, i, m_.layers[i].KSOIL);
-      return kStatusUnsupportedSoil;
-    }
-  }
   writeInputEcho(m_, files_.report);
   files_.curveListing.line();
   files_.curveListing.line("     " + m_.title);
@@ -137,6 +127,8 @@ int Driver::runCases() {
     }
   }
   if (diameters > 1) writeMostEfficientShaft(m_, best_, files_.report);
+  if (!curves_.empty() && clayShaleNoteApplies(m_, lastLength_))
+    writeClayShaleNote(m_.si(), curves_.back().settlement[0], files_.report);
   writePlotFile(files_.plot, curves_, allBounds_ ? 3 : 2);
   if (m_.IChart >= 1) charts_.write(m_, files_.report, files_.plot);
   // Without any shaft tipped in soil the plot file ends after the capacity data.
@@ -175,12 +167,6 @@ Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& ste
   const int bottom = static_cast<int>(steps.size()) - 1;
   table.reached = !designLoadGiven && !printed.empty() && std::fabs(printed.back() - length) < 1e-3f;
 
-  // Runtime errors of the steps the table uses, in depth order.
-  const int lastUsedStep =
-      std::min(bottom, static_cast<int>(std::ceil(printed.empty() ? 0 : printed.back())) + zoneSteps);
-  for (int d = 1; d <= lastUsedStep; ++d)
-    for (const auto& l : steps[static_cast<std::size_t>(d)].runtimeLines) files_.runtime.line("     " + l);
-
   std::size_t nextMessageStep = 0;
   for (Real P : printed) {
     writeStepMessages(steps, static_cast<int>(std::ceil(P)), nextMessageStep);
@@ -193,6 +179,20 @@ Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& ste
     if (designLoadGiven && c.allowable > m_.DGH) {
       table.reached = true;
       break;
+    }
+  }
+  // Runtime notes of the steps the table used, down to the averaging zone below the shaft's
+  // length, in depth order; the first socket warning of each kind also goes to the report.
+  const int lastUsedStep = std::min(bottom, static_cast<int>(std::ceil(table.atLength.length)) + zoneSteps);
+  std::array<bool, kSocketWarningKinds> warned{};
+  for (int d = 1; d <= lastUsedStep; ++d) {
+    const DepthStep& step = steps[static_cast<std::size_t>(d)];
+    for (const auto& l : step.runtimeLines) files_.runtime.line("     " + l);
+    for (const SocketWarningBlock& w : step.socketWarnings) {
+      for (const auto& l : w.lines) files_.runtime.line(l);
+      bool& first = warned[static_cast<std::size_t>(w.kind)];
+      if (!first) table.rockMessages.insert(table.rockMessages.end(), w.lines.begin(), w.lines.end());
+      first = true;
     }
   }
   if (table.atLength.length > static_cast<Real>(profile.deepestFullZone) + 1e-3f) {
@@ -210,7 +210,8 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
 
   const std::vector<Layer> layers = caseLayers(m_, D);
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
-  const std::vector<DepthStep> steps = computeDepthSteps(m_, layers, stress_, shaft, diameterRatio);
+  const CaseGround ground{m_, layers, stress_, shaft, diameterRatio, m_.METHOD == 2 ? length : 0};
+  const std::vector<DepthStep> steps = computeDepthSteps(ground);
   const CapacityProfile profile = capacityProfile(m_, steps, shaft, BSr);
   // The profile reaches its last layer's bottom as entered; the steps end on the whole foot
   // nearest to it, and lengths in between take the values of the last step.
@@ -222,6 +223,7 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   {
     TextOut scratch;
     scratch.open(files_.rockMessagePath());
+    for (const auto& l : table.rockMessages) scratch.line(l);
     scratch.close();
     files_.report.appendFileFixedWidth(files_.rockMessagePath(), 80);
   }
@@ -239,12 +241,15 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   SettlementCase sc;
   sc.layers = &layers;
   sc.steps = &steps;
-  sc.boundary = boundarySideResistance(m_, layers, stress_, shaft, diameterRatio);
+  sc.boundary = boundarySideResistance(ground, steps);
   sc.shaft = shaft;
   sc.BSr = BSr;
   sc.length = shaftLength;
   sc.rows = std::max(static_cast<int>(table.curve.depthPoints.size()), 1);
   sc.Qb = m_.uplift() ? 0 : atLength.QB;
+  sc.Qs = atLength.QS;
+  sc.diameterRatio = diameterRatio;
+  sc.stress = &stress_;
   sc.caseNumber = numbers.caseNumber;
   sc.diameterIndex = numbers.diameterIndex;
   // The t-z, load-distribution and extra t-z plot records come from the first case whose tip
@@ -253,6 +258,7 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   sc.diametersVary = m_.DIALIM > m_.DSTART + 1e-3f;
   if (!analyseLoadSettlement(sc, tipType, numbers, table.curve)) return {};
   curves_.push_back(std::move(table.curve));
+  lastLength_ = shaftLength;
 
   if (atLength.perVolume > best_.perVolume) {
     best_ = {shaft.D, shaft.Bb, shaftLength, atLength.volume, atLength.QU, atLength.perVolume};
@@ -269,10 +275,16 @@ bool Driver::analyseLoadSettlement(const SettlementCase& sc, int tipType, const 
   files_.report.blankLines(3);
   writeHeading(files_.report, "AXIAL LOAD VS SETTLEMENT CURVES", 31);
   if (!soilTip(tipType)) {
-    files_.report.line();
-    files_.report.line("     NO LOAD-SETTLEMENT CURVE IS COMPUTED FOR A SHAFT TIPPED IN ROCK.");
-    curve.settlement[0].assign(15, {0, 0, 0, 0});
+    // Rock and geomaterial sockets: one curve (strong rock: two, the lower bound plotted), so the
+    // plot file carries no bound blocks.
+    SocketSettlementResult socket = runSocketSettlement(m_, files_, sc, tipType);
     allBounds_ = false;
+    if (socket.status > 0) {
+      status_ = socket.status;
+      return false;
+    }
+    curve.settlement[0] = std::move(socket.plotPoints);
+    charts_.setHeadLoads(numbers.diameterIndex - 1, numbers.lengthIndex - 1, socket.chartHeadLoadsLb);
     return true;
   }
   soilTipAnalysed_ = true;

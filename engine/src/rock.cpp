@@ -1,6 +1,6 @@
 #include "rock.h"
 
-#include "units.h"
+#include "entered_units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,15 +19,14 @@ struct Socket {
 };
 
 Socket socketAt(const LayerEnd& at, Real D, Real diameterRatio, const RunModel& run) {
-  const Real stress = run.si() ? kPsfPerKnPerM2 : 1.0f;
-  const Real length = run.si() ? kFtPerM : 1.0f;
+  const EnteredUnits u{run.si()};
   Socket s;
-  s.QUR = at.QUR * stress;
-  s.QUCON = at.QUCON * stress;
-  s.B = at.BDS * length * diameterRatio;
+  s.QUR = u.stress(at.QUR);
+  s.QUCON = u.stress(at.QUCON);
+  s.B = u.length(at.BDS) * diameterRatio;
   if (s.B < 0.001f) s.B = D;
-  s.CS = at.CS * length;
-  s.DISCT = at.DISCT * length;
+  s.CS = u.length(at.CS);
+  s.DISCT = u.length(at.DISCT);
   return s;
 }
 
@@ -49,7 +48,7 @@ RockSide rockSide(int KSOIL, const LayerEnd& at, Real D, Real diameterRatio, con
     c = 144.0f * std::sqrt(side.qu / 144.0f);
   }
   if (KSOIL == kStrongRockSideOrTip && side.qu > kTipOnlyStrength && !run.uplift()) c = 0;
-  const Real uplift = run.uplift() ? run.RCYCL * std::max(run.RATIO, 1.0f) : 1.0f;
+  const Real uplift = run.upliftSideFactor();
   const Real w = c * uplift;
   side.f = side.coefficient * w / 2000.0f;
   return side;

@@ -93,6 +93,9 @@ struct RunModel {
   bool si() const { return fUnits == 2; }
   bool lrfd() const { return NLRFD == 1; }
   bool uplift() const { return KCYCL == 2; }
+  // Factor on the side work value: under uplift the reduction factor RCYCL, times RATIO when
+  // the shaft is belled wider than its stem; 1 in compression.
+  Real upliftSideFactor() const { return uplift() ? RCYCL * (RATIO > 1 ? RATIO : 1) : 1; }
 };
 
 }  // namespace talmo

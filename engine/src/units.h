@@ -25,5 +25,6 @@ inline constexpr Real kMPerIn = 0.0254f;
 inline constexpr Real kInPerM = 39.37f;
 inline constexpr Real kKnPerLb = 4.448f / 1000;
 inline constexpr Real kKnPerM2PerPsi = 6.894757f;
+inline constexpr Real kPsfPerPsi = 144;
 
 }  // namespace talmo

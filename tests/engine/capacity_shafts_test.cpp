@@ -19,125 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "test_support.h"
+#include "report_tables.h"
 
 namespace talmo {
 namespace {
 
-// ---------------------------------------------------------------------------------------------
-// Reading the capacity tables back from the report.
-
-// One printed row: length, volume, QS, QB (or WT), QU, two factored columns, last column.
-using Row = std::vector<double>;
-using Table = std::vector<Row>;
-
-// Columns of a row: blank, F8.1, blank, F8.d, five F9.d, blank, F9.2.
-struct Field {
-  std::size_t from, width;
-};
-constexpr Field kFields[8] = {{1, 8}, {10, 8}, {18, 9}, {27, 9}, {36, 9}, {45, 9}, {54, 9}, {64, 9}};
-
-// Parses a row by its fixed columns and checks the decimals of each field (English: 1, then 2
-// everywhere; SI: 1 for lengths, volumes and forces, 2 for the last column).
-bool parseRow(const std::string& line, bool si, Row& row, std::string* why = nullptr) {
-  if (line.size() != 73 || line[0] != ' ' || line[9] != ' ' || line[63] != ' ') {
-    if (why) *why = "layout";
-    return false;
-  }
-  row.clear();
-  for (int k = 0; k < 8; ++k) {
-    const std::string text = line.substr(kFields[k].from, kFields[k].width);
-    const auto dot = text.find('.');
-    const int decimals = dot == std::string::npos ? -1 : static_cast<int>(text.size() - dot - 1);
-    const int wanted = k == 0 ? 1 : k == 7 ? 2 : si ? 1 : 2;
-    if (decimals != wanted) {
-      if (why) *why = "decimals of column " + std::to_string(k);
-      return false;
-    }
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    while (end && *end == ' ') ++end;
-    if (!end || *end != '\0') {
-      if (why) *why = "number in column " + std::to_string(k);
-      return false;
-    }
-    row.push_back(v);
-  }
-  return true;
-}
-
-bool isUnitLine(const std::string& l) {
-  return l.rfind("      (FT)   (CU.YDS)", 0) == 0 || l.rfind("      ( M )  (CU.M )", 0) == 0;
-}
-
-bool endsCaseTable(const std::string& l) {
-  return l.find("- CASE ANALYZED") != std::string::npos || l.find("AXIAL LOAD VS SETTLEMENT") != std::string::npos ||
-         l.find("THE MOST EFFICIENT SHAFT") != std::string::npos;
-}
-
-// Every capacity table of the report, in case order: the rows after each unit line, up to the
-// next case. Step warnings of the soil models may stand between the rows.
-std::vector<Table> capacityTables(const std::vector<std::string>& lines) {
-  std::vector<Table> tables;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!isUnitLine(lines[i])) continue;
-    const bool si = lines[i].find("( M )") != std::string::npos;
-    Table t;
-    Row r;
-    for (std::size_t j = i + 1; j < lines.size() && !endsCaseTable(lines[j]); ++j)
-      if (parseRow(lines[j], si, r)) t.push_back(r);
-    tables.push_back(t);
-  }
-  return tables;
-}
-
-// Hand values of one row; tolerance half a unit of the printed digit.
-void expectRow(const Row& got, const Row& want, bool si, const std::string& where) {
-  ASSERT_EQ(got.size(), 8u) << where;
-  static const char* const kNames[8] = {"length", "volume", "QS", "QB/WT", "QU", "col6", "col7", "last"};
-  for (int k = 0; k < 8; ++k) {
-    const int decimals = k == 0 ? 1 : k == 7 ? 2 : si ? 1 : 2;
-    const double tol = 0.5 * std::pow(10.0, -decimals) + 5e-6 * std::max(1.0, std::fabs(want[k]));
-    EXPECT_NEAR(got[k], want[k], tol) << where << ", column " << kNames[k];
-  }
-}
-
-void expectTable(const Table& got, const std::vector<Row>& want, bool si, const std::string& name) {
-  ASSERT_EQ(got.size(), want.size()) << name << ": number of rows";
-  for (std::size_t i = 0; i < want.size(); ++i)
-    expectRow(got[i], want[i], si, name + ", row at " + std::to_string(want[i][0]));
-}
-
-int count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + what.size())) ++n;
-  return n;
-}
-
-bool containsLine(const std::vector<std::string>& lines, const std::string& l) {
-  for (const auto& x : lines)
-    if (x == l) return true;
-  return false;
-}
-
-struct Outputs {
-  int status;
-  std::vector<std::string> report;
-  std::string reportText, runtime, plot;
-};
-
-Outputs analyse(const std::string& project) {
-  test::TempDir dir;
-  Outputs r;
-  r.status = test::runProjectText(dir, project);
-  r.report = test::readLines(dir / "p.tm8o");
-  for (auto& l : r.report)
-    if (!l.empty() && l.back() == '\r') l.pop_back();
-  r.reportText = test::readFile(dir / "p.tm8o");
-  r.runtime = test::readFile(dir / "p.tm8r");
-  r.plot = test::readFile(dir / "p.tm8p");
-  return r;
-}
+using namespace test;
 
 // ---------------------------------------------------------------------------------------------
 // (a) Uniform clay, alpha and Nc left to the program, ASD, shaft length 32.5 ft.
@@ -819,27 +706,6 @@ TEST(CapacityShaftCases, ShortProfileBelowTheBaseIsReportedInTheRuntimeNotes) {
     std::string runtime = r.runtime;
     runtime.erase(std::remove(runtime.begin(), runtime.end(), '\r'), runtime.end());
     EXPECT_EQ(runtime.find(note) != std::string::npos, expected) << length << " ft\n" << runtime;
-  }
-}
-
-TEST(CapacityShaftCases, GeomaterialLayerIsRefusedWithoutATable) {
-  const struct {
-    const char* name;
-    const char* layer;
-  } cases[] = {
-      {"decomposed rock", "5 40 \r\n120 30 0.3 0 3 0 0 1 1 \r\n125 40 0.3 0 3 0 0 1 1 \r\n"},
-      {"weak rock", "6 40 \r\n100000 1 7 30 3 0 50000 80 0 1 1 \r\n100000 1 7 30 3 0 50000 80 0 1 1 \r\n"},
-  };
-  for (const auto& c : cases) {
-    const std::string project = std::string("Geomaterial\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 0\r\n3 0 0 0 0 0 3600000\r\n") +
-                                "2 50 30 2 3\r\n2 20 \r\n0 120 0.0 1000 0 0 0 1 1 \r\n0 120 0.0 1000 0 0 0 1 1 \r\n0 0\r\n" +
-                                c.layer;
-    const Outputs r = analyse(project);
-    EXPECT_NE(r.status, 0) << c.name;
-    EXPECT_NE(r.reportText.find("ERROR"), std::string::npos) << c.name;
-    EXPECT_EQ(r.reportText.find("- CASE ANALYZED"), std::string::npos) << c.name;
-    EXPECT_TRUE(capacityTables(r.report).empty()) << c.name;
-    EXPECT_EQ(r.reportText.find("LENGTH  VOLUME"), std::string::npos) << c.name;
   }
 }
 

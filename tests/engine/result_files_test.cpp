@@ -239,8 +239,9 @@ namespace talmo {
 namespace {
 
 TEST(PlotFile, RockTipEndsAfterTheCapacityData) {
-  // Clay over strong rock, tip in the rock: no load-settlement curve of the soil solver, so no
-  // bounds (ID2 = 2) and no t-z or q-w records; the loader stops cleanly after the depth data.
+  // Clay over strong rock, tip in the rock: the socket's curve (its lower-bound line) fills the
+  // load-settlement block, without bound blocks (ID2 = 2) and without t-z or q-w records; the
+  // loader stops cleanly after the depth data.
   test::TempDir dir;
   const char* project =
       "Rock tip\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 1\r\n3 3 0 0 5 0 3600000\r\n2 10 30 2 3\r\n"
@@ -252,7 +253,19 @@ TEST(PlotFile, RockTipEndsAfterTheCapacityData) {
   EXPECT_EQ(plot.N, 1);
   EXPECT_EQ(plot.ID2, 2);
   EXPECT_FALSE(plot.tzSectionPresent);
-  EXPECT_EQ(test::readFile(dir / "p.tm8o").find("ADDITIONAL TZ CURVES"), std::string::npos);
+  const auto& curve = plot.settlement[0][0];
+  ASSERT_EQ(curve.size(), 15u);
+  for (std::size_t k = 0; k < 15; ++k) {
+    EXPECT_GT(curve[k][0], 0) << k;
+    if (k > 0) {
+      EXPECT_GT(curve[k][1], curve[k - 1][1]) << k;
+    }
+    EXPECT_EQ(curve[k][2], 0) << k;  // no tip values of a socket rule
+    EXPECT_EQ(curve[k][3], 0) << k;
+  }
+  const std::string report = test::readFile(dir / "p.tm8o");
+  EXPECT_EQ(report.find("ADDITIONAL TZ CURVES"), std::string::npos);
+  EXPECT_NE(report.find("     RESULT FROM LOWER-BOUND LINE"), std::string::npos);
 }
 
 }  // namespace
