@@ -3,8 +3,11 @@ BUILD      ?= build
 TEST_BUILD ?= build-test
 JOBS       ?= 2
 EXAMPLE    ?= examples/clay_over_sand.tm8d
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 5
 
-.PHONY: deps build demo test bench clean
+.PHONY: deps build demo test bench fuzz-build fuzz fuzz-smoke clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -26,6 +29,7 @@ test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTALMO_SANITIZE=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz-smoke
 
 # Engine timings (median of several runs) on a large design-chart project and on the example.
 bench: deps
@@ -33,5 +37,20 @@ bench: deps
 	cmake --build $(BUILD) -j $(JOBS) --target talmo_bench
 	$(BUILD)/engine/talmo_bench $(EXAMPLE) 7
 
+# The libFuzzer targets of tests/fuzz, built with clang (-O1, fuzzer instrumentation, ASan and
+# UBSan); only the core library and the targets are built, not the engine or the desktop program.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DTALMO_FUZZ=ON -DTALMO_BUILD_TESTS=OFF -DTALMO_BUILD_APP=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target talmo_fuzzers
+
+# Every fuzz target for FUZZ_SECONDS each; fails on a finding (inputs kept in $(FUZZ_BUILD)/fuzz-findings).
+fuzz: fuzz-build
+	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# A few seconds of each fuzz target, run by `make test`.
+fuzz-smoke: fuzz-build
+	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SMOKE_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)

@@ -120,6 +120,14 @@ std::string ExpandUnitsString(const std::string& units, int unitSystem) {
   return text;
 }
 
+std::string ExpandUnitsPlot(const std::string& units, int unitSystem) {
+  if (unitSystem == kSymbolic) return units;
+  std::string text = units;
+  replaceFirstPresent(text, {"F2", "F1", "F"}, unitSystem);
+  replaceFirstPresent(text, {"L2", "L1", "L"}, unitSystem);
+  return text;
+}
+
 double UnitConversionFactor(const std::string& units, int oldSystem, int newSystem) {
   int direction = 0;
   if (oldSystem == kEnglish && newSystem == kSI) direction = -1;

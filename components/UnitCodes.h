@@ -24,6 +24,11 @@ std::string ExpandUnitsGrid(const std::string& units, int unitSystem);
 // "F/L^2" reads "lbs/in^2" in English and "kN/m^2" in SI.
 std::string ExpandUnitsString(const std::string& units, int unitSystem);
 
+// Label for a plot axis. A plot knows only F, F1, F2, L, L1 and L2: "F2", else "F1", else every
+// bare "F" is replaced, then the same for L2, L1, L; in the symbolic system the text is
+// returned unchanged. "F/L^2" reads "lbs/in^2" in English and "kN/m^2" in SI.
+std::string ExpandUnitsPlot(const std::string& units, int unitSystem);
+
 // Factor that multiplies a stored value when its project goes from system `oldSystem` to
 // `newSystem`: English to SI divides by the SI-to-English factor of the string, SI to English
 // multiplies by it, and every other pair (same system, anything with the symbolic system)

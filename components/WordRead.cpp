@@ -24,17 +24,15 @@ TWordContainer SplitLine(const std::string& line) {
   std::size_t end = line.size();
   while (begin < end && isControlOrBlank(line[begin])) ++begin;
   while (end > begin && isControlOrBlank(line[end - 1])) --end;
-  std::string rest = line.substr(begin, end - begin);
-  while (!rest.empty()) {
-    const std::size_t sep = rest.find_first_of(" \t");
-    if (sep == std::string::npos) {
-      result.words.push_back(rest);
-      break;
-    }
-    result.words.push_back(rest.substr(0, sep));
-    std::size_t next = sep;
-    while (next < rest.size() && isControlOrBlank(rest[next])) ++next;
-    rest.erase(0, next);
+  // A word ends at the first blank or tab; the run of blanks and control characters after it
+  // is dropped. Walking an index keeps long lines linear.
+  std::size_t pos = begin;
+  while (pos < end) {
+    std::size_t sep = pos;
+    while (sep < end && line[sep] != ' ' && line[sep] != '\t') ++sep;
+    result.words.push_back(line.substr(pos, sep - pos));
+    pos = sep;
+    while (pos < end && isControlOrBlank(line[pos])) ++pos;
   }
   return result;
 }

@@ -45,6 +45,9 @@ class TWordReader {
   int CurrentLineWordCount() const;
   int CurrentLine() const { return line_; }
   bool AtStartOfLine() const { return item_ == 0; }
+  // Words already taken from the current line: after a read, the 1-based position of the word
+  // just read (the item number of the error texts).
+  int CurrentItem() const { return item_; }
 
  private:
   TWordReader() = default;

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package that building and testing Talmo needs:
 # the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
-# libxlsxwriter, and Xvfb/xauth/Mesa for tests that need a display or OpenGL.
+# libxlsxwriter, Xvfb/xauth/Mesa for tests that need a display or OpenGL, and clang with its
+# runtime libraries (libFuzzer and the sanitizers) for the fuzz targets.
 # This is the only place in the repository that installs anything.
 set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
+  clang libclang-rt-dev
   googletest libgtest-dev
   qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
   libxlsxwriter-dev
