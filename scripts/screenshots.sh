@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Pictures of the desktop program under a virtual display: the main window with an example
+# project and each menu open, and the shaft-properties and design-charts editors in English and
+# SI units. Usage: scripts/screenshots.sh [output folder] (default /tmp/talmo-shots).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD=${BUILD:-build-test}
+OUT=${1:-/tmp/talmo-shots}
+bash scripts/install-deps.sh
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DTALMO_SANITIZE=ON >/dev/null
+cmake --build "$BUILD" -j 2 --target gui_screenshots
+# The desktop libraries (D-Bus) keep allocations to the end; they are not ours.
+ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "-screen 0 1280x900x24" "$BUILD/tests/gui_screenshots" "$OUT"

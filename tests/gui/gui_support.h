@@ -1,0 +1,7 @@
+#pragma once
+// Helpers shared by the widget tests.
+#include <QString>
+#include <ostream>
+
+// Readable QString values in GoogleTest failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
