@@ -7,7 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
 
-.PHONY: deps build demo test bench fuzz-build fuzz fuzz-smoke clean
+.PHONY: deps build demo gui test bench fuzz-build fuzz fuzz-smoke clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -23,6 +23,12 @@ demo: build
 	$(BUILD)/engine/talmo run $(BUILD)/demo/$(notdir $(EXAMPLE))
 	@echo "----- report: $(BUILD)/demo/$(basename $(notdir $(EXAMPLE))).tm8o -----"
 	@cat $(BUILD)/demo/$(basename $(notdir $(EXAMPLE))).tm8o
+
+# Start the desktop program on a copy of the bundled example.
+gui: build
+	mkdir -p $(BUILD)/demo
+	cp $(EXAMPLE) $(BUILD)/demo/
+	$(BUILD)/bin/wintalmo $(BUILD)/demo/$(notdir $(EXAMPLE))
 
 # Every test, in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps

@@ -24,6 +24,7 @@
 #include "LengthVariation.h"
 #include "LoadingEditors.h"
 #include "Options.h"
+#include "ProjectResults.h"
 #include "ResultLoading.h"
 #include "ShaftProperties.h"
 #include "SimpleEditors.h"
@@ -550,27 +551,9 @@ void TMainForm::ViewTextFile(const QString& fileName) {
 
 void TMainForm::loadResults(bool afterRun) {
   clearResults();
-  TResultSettings settings;
-  const TProgramData& p = *project_;
-  settings.fUnits = p.Units();
-  settings.UseElevation = p.UseElevation;
-  settings.ValElevation = p.ValElevation;
-  settings.NLRFD = p.NLRFD;
-  settings.KCYCL = p.KCYCL;
-  settings.IPENT = p.IPENT;
-  settings.IChart = p.IChart;
-  settings.PrintTZCurves = p.PrintTZCurves;
-  settings.Yesnewversion = p.Yesnewversion;
-  settings.FST = p.FST;
-  settings.FSB = p.FSB;
-  settings.DSTART = p.DSTART;
-  settings.DIAMINCR = p.DIAMINCR;
-  std::vector<TSoilLayerEntry> layers;
-  const TGridTable& d = tables_.D();
-  for (int row = 0; row < d.RowCount(); ++row)
-    layers.push_back({d.GetIntValue(kLayerSoilType, row), d.GetFloatValue(kLayerDepth, row)});
   try {
-    const TPlotLoadResult result = ReadPlotData(plots_, toStd(projectFile(".tm8p")), afterRun, settings, layers);
+    const TPlotLoadResult result = ReadPlotData(plots_, toStd(projectFile(".tm8p")), afterRun,
+                                                    ResultSettingsOf(*project_), SoilLayersOf(tables_));
     if (result.ID2) project_->ID2 = *result.ID2;
     if (!result.message.empty()) dialogs_->Information(this, QString::fromStdString(result.message));
   } catch (const EFOpenError& e) {

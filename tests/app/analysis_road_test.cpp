@@ -1,15 +1,20 @@
-// The road of one analysis: a project file is analysed by the real engine, its plot file is
-// loaded into the main window's plots, and the loaded curves are compared with the numbers
-// the engine printed in its report (the plot file carries 3 significant digits).
+// The road of one analysis: the program saves a project, the real engine analyses the saved
+// file, its plot file is loaded into the main window's plots with the project's settings, and
+// the loaded curves are compared with the numbers the engine printed in its report (the plot
+// file carries 3 significant digits).
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "DataUnit.h"
 #include "NumberText.h"
+#include "ProjectResults.h"
 #include "ResultLoading.h"
 #include "engine/test_support.h"
 
@@ -62,16 +67,38 @@ void expectPrinted(double plot, double report, double reportRounding, const std:
 
 struct Analysis {
   test::TempDir dir;
+  TProjectTables tables;
+  std::unique_ptr<TProgramData> project;
   int status = -1;
   std::vector<std::string> report;
   TMainPlots plots;
   TPlotLoadResult result;
 
-  Analysis(const std::string& project, const TResultSettings& settings,
-           const std::vector<TSoilLayerEntry>& layers) {
-    status = test::runProjectText(dir, project);
+  // A project read from text as File Open reads it.
+  explicit Analysis(const std::string& projectText) {
+    TProjectLoad load = TProgramData::CreateFromText(tables, "p.tm8d", projectText, kFilterCurrent);
+    EXPECT_EQ(load.error, "");
+    project = std::move(load.project);
+    run();
+  }
+  // A project built in code by `build` from a new project.
+  explicit Analysis(const std::function<void(TProgramData&)>& build) {
+    project = std::make_unique<TProgramData>(tables);
+    build(*project);
+    run();
+  }
+
+ private:
+  void run() {
+    project->FileName = (dir / "p.tm8d").string();
+    project->Save();
+    RunOptions options;
+    options.workDir = dir.path();
+    options.clock = test::pinnedTime;
+    status = runAnalysis(namesForProject(project->FileName), options);
     report = test::readLines(dir / "p.tm8o");
-    result = ReadPlotData(plots, (dir / "p.tm8p").string(), true, settings, layers);
+    result = ReadPlotData(plots, (dir / "p.tm8p").string(), true, ResultSettingsOf(*project),
+                          SoilLayersOf(tables));
   }
 };
 
@@ -145,12 +172,7 @@ const char* const kClayProject =
     "20\r\n";
 
 TEST(AnalysisRoad, ClayProjectLoadsTheReportsCurvesAtElevations) {
-  TResultSettings s;
-  s.UseElevation = 1;
-  s.ValElevation = 100;
-  s.PrintTZCurves = 1;
-  s.DSTART = 2.5;
-  Analysis a(kClayProject, s, {{2, 15}, {2, 50}});
+  Analysis a(kClayProject);
   ASSERT_EQ(a.status, kStatusCompleted);
   ASSERT_TRUE(a.result.ok) << a.result.formatError;
   EXPECT_EQ(a.result.message, "");
@@ -206,11 +228,7 @@ const char* const kSandProject =
     "0 0 \r\n";
 
 TEST(AnalysisRoad, SandUpliftProjectOfSeveralLengthsLoadsEveryLength) {
-  TResultSettings s;
-  s.KCYCL = 2;
-  s.IPENT = 1;
-  s.DSTART = 3;
-  Analysis a(kSandProject, s, {{1, 60}});
+  Analysis a(kSandProject);
   ASSERT_EQ(a.status, kStatusCompleted);
   ASSERT_TRUE(a.result.ok) << a.result.formatError;
   TMainPlots& p = a.plots;
@@ -242,33 +260,51 @@ TEST(AnalysisRoad, SandUpliftProjectOfSeveralLengthsLoadsEveryLength) {
 }
 
 // SI LRFD, clay over sand, diameters 0.9 to 1.2 m by 0.15 m, design charts for three
-// settlements at shaft lengths 12, 10 and 8 m.
-const char* const kSiChartsProject =
-    "SI LRFD charts\r\n"
-    "2 \r\n"
-    "2 1 1 1 1 1 0 1 0 0 0\r\n"
-    "0.9 1.2 0 0 1.5 0 25000000\r\n"
-    "2 4 12 2.5 3\r\n"
-    "6 2 0.15 3\r\n"
-    "0.0127 0.0254 0.05 \r\n"
-    "2 5 \r\n"
-    "0 18.8 0.0 50 0 0 0 0.45 0.4 \r\n"
-    "0 18.8 0.0 70 0 0 0 0.45 0.4 \r\n"
-    "0 0\r\n"
-    "1 20 \r\n"
-    "0.0 19.5 34 0 20 0 0 0.55 0.5 \r\n"
-    "0.0 20 36 0 30 0 0 0.55 0.5 \r\n"
-    "2 \r\n"
-    "0 0 \r\n";
+// settlements at shaft lengths 12, 10 and 8 m; built field by field as the editors do.
+void buildSiChartsProject(TProgramData& p) {
+  p.SetUnits(2);
+  p.Title = "SI LRFD charts";
+  p.PINC = 1;
+  p.METHOD = 2;
+  p.NLRFD = 1;
+  p.IChart = 1;
+  p.DSTART = 0.9;
+  p.DIALIM = 1.2;
+  p.TOPLENG = 1.5;
+  p.EPILE = 25000000;
+  p.WTD = 4;
+  p.PD = 12;
+  p.PDMIN = 6;
+  p.PDINCR = 2;
+  p.DIAMINCR = 0.15;
+  p.NPOINTPD = 3;
+  p.PDSETT[0] = 0.0127;
+  p.PDSETT[1] = 0.0254;
+  p.PDSETT[2] = 0.05;
+  TGridTable& d = p.Tables().D();
+  d.SetRowCount(2);
+  d.SetIntValue(kLayerSoilType, 0, kSoilClay);
+  d.SetFloatValue(kLayerDepth, 0, 5);
+  d.SetIntValue(kLayerSoilType, 1, kSoilSand);
+  d.SetFloatValue(kLayerDepth, 1, 20);
+  for (int row : {0, 1}) {
+    d.SetFloatValue(kLayerSideFactor, row, row == 0 ? 0.45 : 0.55);
+    d.SetFloatValue(kLayerTipFactor, row, row == 0 ? 0.4 : 0.5);
+  }
+  TGridTable& clayLayer = *d.GetDataValue(kLayerData, 0);
+  TGridTable& sandLayer = *d.GetDataValue(kLayerData, 1);
+  for (int end : {kLayerTop, kLayerBottom}) {
+    clayLayer.SetFloatValue(clay::UnitWeight, end, 18.8);
+    clayLayer.SetFloatValue(clay::Cohesion, end, end == kLayerTop ? 50 : 70);
+    sandLayer.SetFloatValue(sand::UnitWeight, end, end == kLayerTop ? 19.5 : 20);
+    sandLayer.SetFloatValue(sand::FrictionAngle, end, end == kLayerTop ? 34 : 36);
+    sandLayer.SetFloatValue(sand::InterfaceAngle, end, end == kLayerTop ? 20 : 30);
+    sandLayer.SetIntValue(sand::Method, end, sand::BetaMethod);
+  }
+}
 
 TEST(AnalysisRoad, SiLrfdProjectWithDesignChartsLoadsCurvesAndCharts) {
-  TResultSettings s;
-  s.fUnits = 2;
-  s.NLRFD = 1;
-  s.IChart = 1;
-  s.DSTART = 0.9;
-  s.DIAMINCR = 0.15;
-  Analysis a(kSiChartsProject, s, {{2, 5}, {1, 20}});
+  Analysis a(buildSiChartsProject);
   ASSERT_EQ(a.status, kStatusCompleted);
   ASSERT_TRUE(a.result.ok) << a.result.formatError;
   TMainPlots& p = a.plots;

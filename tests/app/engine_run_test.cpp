@@ -102,3 +102,30 @@ TEST(NamesFile, TenLinesWithCrLfAndNamesTheEngineCanHold) {
 
 }  // namespace
 }  // namespace talmo
+
+namespace talmo {
+namespace {
+
+TEST(EngineLibrary, FoundBesideTheProgramInTheBuildTreeOrInstalled) {
+  struct Case {
+    const char* libraryFolder;  // relative to the folder that holds bin/
+    const char* expected;
+  } cases[] = {
+      {"bin", "bin/libTalmo2017_DLL.so"},
+      {"engine", "engine/libTalmo2017_DLL.so"},
+      {"lib", "lib/libTalmo2017_DLL.so"},
+      {nullptr, "bin/libTalmo2017_DLL.so"},  // nowhere: the run reports the missing library
+  };
+  for (const Case& c : cases) {
+    test::TempDir root;
+    fs::create_directories(root / "bin");
+    if (c.libraryFolder) {
+      fs::create_directories(root / c.libraryFolder);
+      test::writeFile(root / c.libraryFolder / kEngineLibraryName, "");
+    }
+    EXPECT_EQ(FindEngineLibrary(root / "bin"), (root / c.expected).lexically_normal()) << c.expected;
+  }
+}
+
+}  // namespace
+}  // namespace talmo

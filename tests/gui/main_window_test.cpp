@@ -127,6 +127,21 @@ TEST(MainWindow, EditSaveRunAndLoadTheResults) {
   EXPECT_TRUE(viewer->toPlainText().contains("clay"));
 }
 
+TEST(MainWindow, AProjectSwitchedToSIRunsAndReportsInSI) {
+  MainWindowFixture f;
+  f.window->OpenFileName(QString::fromStdString(f.project.string()), kFilterCurrent);
+  f.window->SetUnits(2);
+  f.window->CompRunClick();
+  EXPECT_EQ(f.dialogs->messages.value(f.dialogs->messages.size() - 1),
+            "Computations are completed.\rPlease, check output file for results or error messages.");
+  EXPECT_TRUE(f.window->Plots().ShowOutput);
+  EXPECT_EQ(f.window->Plots().pltTotal.Units(), 2);
+  EXPECT_NE(test::readFile(f.path(".tm8o").toStdString()).find("( KN )"), std::string::npos);
+  // Depths come back in metres: the 40 ft example shaft ends at 12.192 m.
+  TGraphPlot& total = f.window->Plots().pltTotal;
+  EXPECT_NEAR(total.Data(0, total.Count() - 1).y, 12.19, 0.01);
+}
+
 TEST(MainWindow, AMissingEngineLibraryIsReported) {
   MainWindowFixture f;
   f.window->OpenFileName(QString::fromStdString(f.project.string()), kFilterCurrent);
