@@ -1,6 +1,6 @@
 #pragma once
-// The two alternative ways of stating the problem: the shaft length ("Drilled Shaft Length",
-// METHOD 2) or the design load ("Specification of Design Load", METHOD 1), each with the type
+// The two alternative ways of stating the problem: the shaft length (METHOD 2) or the design
+// load (METHOD 1), each with the type
 // of loading and the reduction factor for uplift. One class serves both; the quantity chooses
 // the caption, the field and the project value.
 #include "EditorWindow.h"

@@ -98,6 +98,11 @@ void TColumn::ReadDefinition(TValueReader& reader) {
   readProperties(reader);
 }
 
+// ---- TWholeNumberColumn ------------------------------------------------------------------------
+
+void TWholeNumberColumn::storeEntry(int row, const TCellEntry& entry) { cell(row) = roundToInt(entry.number); }
+void TWholeNumberColumn::storeFloat(int row, double value) { cell(row) = roundToInt(value); }
+
 // ---- TEnumColumn ------------------------------------------------------------------------------
 
 void TEnumColumn::copyProperties(const TColumn& from) { Names = static_cast<const TEnumColumn&>(from).Names; }
@@ -113,8 +118,6 @@ TCellEntry TEnumColumn::parseEntry(const std::string& text) const {
   return {std::nearbyint(value), {}};
 }
 
-void TEnumColumn::storeEntry(int row, const TCellEntry& entry) { cell(row) = roundToInt(entry.number); }
-void TEnumColumn::storeFloat(int row, double value) { cell(row) = roundToInt(value); }
 
 // ---- TIntColumn -------------------------------------------------------------------------------
 
@@ -144,8 +147,6 @@ TCellEntry TIntColumn::parseEntry(const std::string& text) const {
   return {std::nearbyint(value), {}};
 }
 
-void TIntColumn::storeEntry(int row, const TCellEntry& entry) { cell(row) = roundToInt(entry.number); }
-void TIntColumn::storeFloat(int row, double value) { cell(row) = roundToInt(value); }
 
 // ---- TFloatColumn -----------------------------------------------------------------------------
 

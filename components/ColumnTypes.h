@@ -108,15 +108,26 @@ class TValueColumn : public TColumn {
   std::vector<T> values_;
 };
 
+// Storage and access shared by the columns that hold a whole number per row (choices and
+// integers); reals written into them are rounded to the nearest whole number.
+class TWholeNumberColumn : public TValueColumn<int> {
+ public:
+  std::string GetValue(int row) const override { return std::to_string(Value(row)); }
+  double GetFloat(int row) const override { return Value(row); }
+  int GetInt(int row) const override { return Value(row); }
+
+ protected:
+  void storeEntry(int row, const TCellEntry& entry) override;
+  void storeFloat(int row, double value) override;
+  void storeInt(int row, int value) override { cell(row) = value; }
+};
+
 // A choice from a list of names; the value is the 1-based position of the choice.
-class TEnumColumn : public TValueColumn<int> {
+class TEnumColumn : public TWholeNumberColumn {
  public:
   TColumnClass ClassCode() const override { return TColumnClass::Enum; }
   std::vector<std::string> Names;
 
-  std::string GetValue(int row) const override { return std::to_string(Value(row)); }
-  double GetFloat(int row) const override { return Value(row); }
-  int GetInt(int row) const override { return Value(row); }
 
  protected:
   int newRowValue() const override { return 1; }
@@ -125,21 +136,15 @@ class TEnumColumn : public TValueColumn<int> {
   void writeProperties(TValueWriter& writer) const override;
   void readProperties(TValueReader& reader) override;
   TCellEntry parseEntry(const std::string& text) const override;
-  void storeEntry(int row, const TCellEntry& entry) override;
-  void storeFloat(int row, double value) override;
-  void storeInt(int row, int value) override { cell(row) = value; }
 };
 
-class TIntColumn : public TValueColumn<int> {
+class TIntColumn : public TWholeNumberColumn {
  public:
   TColumnClass ClassCode() const override { return TColumnClass::Int; }
   int Default = 0;
   int Minimum = INT_MIN;
   int Maximum = INT_MAX;
 
-  std::string GetValue(int row) const override { return std::to_string(Value(row)); }
-  double GetFloat(int row) const override { return Value(row); }
-  int GetInt(int row) const override { return Value(row); }
 
  protected:
   int newRowValue() const override { return Default; }
@@ -148,9 +153,6 @@ class TIntColumn : public TValueColumn<int> {
   void writeProperties(TValueWriter& writer) const override;
   void readProperties(TValueReader& reader) override;
   TCellEntry parseEntry(const std::string& text) const override;
-  void storeEntry(int row, const TCellEntry& entry) override;
-  void storeFloat(int row, double value) override;
-  void storeInt(int row, int value) override { cell(row) = value; }
 };
 
 // A real value with a unit code ("L2", "F/L2^2", ...) that is converted when the table
