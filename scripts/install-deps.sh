@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package that building and testing Talmo needs:
 # the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
-# libxlsxwriter, Xvfb/xauth/Mesa for tests that need a display or OpenGL, and clang with its
-# runtime libraries (libFuzzer and the sanitizers) for the fuzz targets.
+# libxlsxwriter, nlohmann-json (the engine's JSON results), Xvfb/xauth/Mesa for tests that need a
+# display or OpenGL, and clang with its runtime libraries (libFuzzer and the sanitizers) for the
+# fuzz targets.
 # This is the only place in the repository that installs anything.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
   googletest libgtest-dev
   qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
   libxlsxwriter-dev
+  nlohmann-json3-dev
   xvfb xauth libgl1-mesa-dri
 )
 

@@ -19,6 +19,7 @@
 #include "profile.h"
 #include "report_echo.h"
 #include "report_first_lines.h"
+#include "settlement_output.h"
 
 namespace talmo {
 namespace {
@@ -29,13 +30,14 @@ constexpr int kMaxDiameters = 20;
 // One analysis run: the model, the files and what the cases leave for the closing blocks.
 class Driver {
  public:
-  Driver(RunModel model, RunFiles& files, const RunOptions& options)
-      : m_(std::move(model)), files_(files), options_(options), u_{m_.si()} {}
+  Driver(RunModel model, RunFiles& files, const RunOptions& options, RunResults* results)
+      : m_(std::move(model)), files_(files), options_(options), u_{m_.si()}, results_(results) {}
 
   int run();
 
  private:
   int runCases();
+  void keepClosingResults(bool diametersVaried);
   struct CaseResult {
     bool completed = false;
   };
@@ -44,6 +46,7 @@ class Driver {
     Capacity atLength;     // the last row printed: the shaft's length
     bool reached = false;  // the table reached the shaft's length or the design load
     std::vector<std::string> rockMessages;  // first socket warning of each kind, for the report
+    std::vector<std::array<Real, 8>> rows;  // the printed columns, for the JSON results
   };
   CaseResult runCase(Real D, Real length, const CaseNumbers& numbers);
   TableResult writeCapacityTable(const std::vector<DepthStep>& steps, const CapacityProfile& profile,
@@ -66,6 +69,7 @@ class Driver {
   SettlementRunState settlementState_;
   DesignCharts charts_;
   int status_ = kStatusCompleted;
+  RunResults* results_ = nullptr;
 };
 
 bool soilTip(int type) {
@@ -127,6 +131,7 @@ int Driver::runCases() {
     }
   }
   if (diameters > 1) writeMostEfficientShaft(m_, best_, files_.report);
+  if (results_) keepClosingResults(diameters > 1);
   if (!curves_.empty() && clayShaleNoteApplies(m_, lastLength_))
     writeClayShaleNote(m_.si(), curves_.back().settlement[0], files_.report);
   writePlotFile(files_.plot, curves_, allBounds_ ? 3 : 2);
@@ -134,6 +139,24 @@ int Driver::runCases() {
   // Without any shaft tipped in soil the plot file ends after the capacity data.
   if (soilTipAnalysed_) files_.tzDiam.line(fmt::listInt(settlementState_.qwCurves));
   return status_;
+}
+
+void Driver::keepClosingResults(bool diametersVaried) {
+  if (diametersVaried && best_.perVolume >= 0)
+    results_->best = MostEfficientShaft{u_.length(best_.D),      u_.length(best_.Bb), u_.length(best_.length),
+                                        u_.volume(best_.volume), u_.force(best_.QU),  u_.forcePerVolume(best_.perVolume)};
+  if (m_.IChart >= 1) {
+    const SettlementUnits su{m_.si()};
+    ChartResults c;
+    for (std::size_t s = 0; s < charts_.settlementsIn().size(); ++s) c.settlements.push_back(m_.PDSETT[s]);
+    for (Real d : charts_.diametersFt()) c.diameters.push_back(u_.length(d));
+    for (Real l : charts_.lengthsFt()) c.lengths.push_back(u_.length(l));
+    for (std::size_t s = 0; s < c.settlements.size(); ++s)
+      for (std::size_t d = 0; d < c.diameters.size(); ++d)
+        for (std::size_t l = 0; l < c.lengths.size(); ++l)
+          c.topLoads.push_back(su.load(charts_.headLoad(s, static_cast<int>(d), static_cast<int>(l))));
+    results_->charts = std::move(c);
+  }
 }
 
 void Driver::writeStepMessages(const std::vector<DepthStep>& steps, int upTo, std::size_t& next) {
@@ -172,6 +195,7 @@ Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& ste
     writeStepMessages(steps, static_cast<int>(std::ceil(P)), nextMessageStep);
     const Capacity c = capacityAt(profile, P);
     files_.report.line(capacityRow(m_, c));
+    if (results_) table.rows.push_back(capacityColumns(m_, c));
     table.curve.depthPoints.push_back({u_.length(P), u_.force(c.QS), u_.force(c.QB), u_.force(c.QU),
                                        u_.force(c.sideFactored), u_.force(c.tipFactored),
                                        u_.force(c.totalFactored)});
@@ -206,7 +230,19 @@ Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& ste
 Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbers) {
   const ShaftGeometry shaft = shaftGeometry(D, m_.RATIO, m_.BELANGL);
   const Real BSr = roundToWholeFoot(m_.BS);
+  const std::size_t notesBefore = results_ ? results_->runtimeLines.size() : 0;
   writeCaseHeader(m_, numbers, shaft, BSr, length, EPILEasEntered_, files_);
+  CaseResults* found = nullptr;
+  if (results_) {
+    results_->caseLines.push_back({numbers.caseNumber, notesBefore, results_->runtimeLines.size()});
+    found = &results_->cases.emplace_back();
+    found->caseNumber = numbers.caseNumber;
+    found->lengthIndex = numbers.lengthIndex;
+    found->diameterIndex = numbers.diameterIndex;
+    found->diameter = u_.length(shaft.D);
+    found->baseDiameter = u_.length(shaft.Bb);
+    found->length = u_.length(length);
+  }
 
   const std::vector<Layer> layers = caseLayers(m_, D);
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
@@ -228,9 +264,14 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
     files_.report.appendFileFixedWidth(files_.rockMessagePath(), 80);
   }
 
+  if (found) {
+    found->rows = std::move(table.rows);
+    if (!found->rows.empty()) found->length = found->rows.back()[0];
+  }
   if (!table.reached) {
     writeNeedAnotherLayer(files_, options_.consoleOut);
     status_ = kStatusNeedAnotherLayer;
+    if (found) found->status = status_;
     return {};
   }
 
@@ -256,7 +297,13 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   // is in soil, so that the plot file carries them in the order its reader expects.
   sc.firstCase = !soilTipAnalysed_;
   sc.diametersVary = m_.DIALIM > m_.DSTART + 1e-3f;
-  if (!analyseLoadSettlement(sc, tipType, numbers, table.curve)) return {};
+  const bool completed = analyseLoadSettlement(sc, tipType, numbers, table.curve);
+  if (found) {
+    found->status = status_;
+    found->socket = !soilTip(tipType);
+    found->settlement = table.curve.settlement;
+  }
+  if (!completed) return {};
   curves_.push_back(std::move(table.curve));
   lastLength_ = shaftLength;
 
@@ -300,7 +347,7 @@ bool Driver::analyseLoadSettlement(const SettlementCase& sc, int tipType, const 
 
 }  // namespace
 
-int runDriver(std::istream& project, RunFiles& files, const RunOptions& options) {
+int runDriver(std::istream& project, RunFiles& files, const RunOptions& options, RunResults* results) {
   RunModel model;
   try {
     model = readProject(project, files);
@@ -308,7 +355,8 @@ int runDriver(std::istream& project, RunFiles& files, const RunOptions& options)
     writeInputError(files, error);
     return kStatusInputError;
   }
-  return Driver(std::move(model), files, options).run();
+  if (results) results->model = model;
+  return Driver(std::move(model), files, options, results).run();
 }
 
 }  // namespace talmo

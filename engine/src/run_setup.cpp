@@ -5,6 +5,7 @@
 
 #include "driver.h"
 #include "fixed_format.h"
+#include "json_results.h"
 #include "report_first_lines.h"
 #include "run_files.h"
 
@@ -163,6 +164,11 @@ int runAnalysis(const RunNames& names, const RunOptions& options) {
     if (!out->open(*name) && !name->empty()) unwritable.push_back(*name);
   if (!files.chart.isOpen()) unwritable.push_back(files.chartPath().string());
   if (!files.tzDiam.isOpen()) unwritable.push_back(files.tzDiamPath().string());
+  std::ofstream json;
+  if (!options.jsonResults.empty()) {
+    json.open(options.jsonResults, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!json) unwritable.push_back(options.jsonResults.string());
+  }
   if (!unwritable.empty()) {
     if (options.consoleOut)
       for (const auto& n : unwritable) *options.consoleOut << "Cannot write the file " << n << '\n';
@@ -177,13 +183,15 @@ int runAnalysis(const RunNames& names, const RunOptions& options) {
   writeLines(files.report, date);
   writeLines(files.curveListing, date);
 
+  RunResults results;
+  if (json.is_open()) files.runtime.keepCopy(&results.runtimeLines);
   int status = kStatusCompleted;
   if (!project.is_open()) {
     writeInputError(files, InputError{0, 0, "THE PROJECT FILE CANNOT BE OPENED: " + names.project});
     if (options.consoleOut) *options.consoleOut << "Cannot open the project file " << names.project << '\n';
     status = kStatusInputError;
   } else {
-    status = runDriver(project, files, options);
+    status = runDriver(project, files, options, json.is_open() ? &results : nullptr);
   }
 
   // Close the temporaries, append them to their final files, close everything.
@@ -198,6 +206,7 @@ int runAnalysis(const RunNames& names, const RunOptions& options) {
   files.plot.appendFileFixedWidth(files.tzDiamPath(), kRecordWidth);
   files.plot.appendFileFixedWidth(names.qwPlot, kRecordWidth);
   files.plot.appendFileFixedWidth(names.loadSettlementPlot, kRecordWidth);
+  if (json.is_open()) writeJsonResults(json, files.names, status, results);
   return status;
 }
 
@@ -223,6 +232,19 @@ int runFromNamesFile(const RunOptions& options) {
       anchor(*n);
   }
   return runAnalysis(content.names, options);
+}
+
+const char* statusMeaning(int status) {
+  switch (status) {
+    case kStatusCompleted: return "completed";
+    case kStatusStrengthCurveDepth: return "a depth lies beyond the extent of the input strength curve";
+    case kStatusStrengthCurveValue: return "a value lies beyond the extent of the input strength curve";
+    case kStatusTransferLimit: return "a value lies beyond the input maximum load transfer";
+    case kStatusNeedAnotherLayer: return "NEED ANOTHER SOIL LAYER";
+    case kStatusInputError: return "the project file could not be read";
+    case kStatusOutputError: return "a result file could not be created";
+    default: return "an unexpected failure inside the engine";
+  }
 }
 
 RunNames namesForProject(const std::filesystem::path& project) {

@@ -18,6 +18,7 @@ void TextOut::close() {
 }
 
 void TextOut::line(std::string_view text) {
+  if (copy_) copy_->emplace_back(text);
   if (!stream_.is_open()) return;
   stream_ << text << '\n';
 }

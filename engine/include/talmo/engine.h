@@ -22,6 +22,9 @@ inline constexpr int kStatusInputError = 9;           // the project file could 
 inline constexpr int kStatusOutputError = 10;         // a result file could not be created
 inline constexpr int kStatusInternalFailure = 99;     // an unexpected failure inside the engine
 
+// A short text saying what a run status means ("completed", "NEED ANOTHER SOIL LAYER", ...).
+const char* statusMeaning(int status);
+
 struct LocalTime {
   int year = 2000, month = 1, day = 1;  // month 1..12
   int hour = 0, minute = 0, second = 0;
@@ -51,6 +54,8 @@ struct RunOptions {
   // Console for the banner and the fall-back prompts; null means no console.
   std::istream* consoleIn = nullptr;
   std::ostream* consoleOut = nullptr;
+  // When not empty, the run also writes its results as JSON to this file (docs/json-results.md).
+  std::filesystem::path jsonResults;
 };
 
 // Analyses the project named in `names` and returns the run status.
