@@ -40,6 +40,25 @@ Real depthOutsideCurves(const ShaftModel& shaft, std::span<const TransferCurve> 
   return -1;
 }
 
+// The side transfer at the mid depth of every segment, in the solution's order (tip upward);
+// none above the ignored top portion. The depths are the same for every tip movement.
+std::vector<DepthTransfer> segmentTransfers(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
+  const int NS = std::max(1, shaft.NS);
+  const Real h = segmentLength(shaft);
+  std::vector<DepthTransfer> transfers;
+  transfers.reserve(static_cast<std::size_t>(NS));
+  for (int s = 0; s < NS; ++s) {
+    const Real depth = midDepth(shaft, h, s);
+    const bool carriesSide = !(depth < shaft.TOPLENG);
+    transfers.emplace_back(carriesSide ? sideCurves : std::span<const TransferCurve>(), depth);
+  }
+  return transfers;
+}
+
+// The solution for tip movement wt with the segments' side transfers found beforehand.
+TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTransfer> transfers,
+                               const TransferCurve& qwCurve, Real wt, const SolverOptions& options);
+
 }  // namespace
 
 std::array<Real, kTipMovementCount> standardTipMovements(Real D) {
@@ -70,6 +89,13 @@ Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
 
 TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                              const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
+  return solveWithTransfers(shaft, segmentTransfers(shaft, sideCurves), qwCurve, wt, options);
+}
+
+namespace {
+
+TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTransfer> transfers,
+                               const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
   TipSolution solution;
   solution.tipMovement = wt;
   solution.tipLoad = valueAtMovement(qwCurve, wt);
@@ -87,8 +113,9 @@ TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCu
     seg.topDepth = seg.depth - h / 2;
     const Real AE = axialStiffnessAt(shaft.stiffness, seg.depth);
     const Real flexibility = AE > 0 ? 1 / AE : 0;  // no stiffness given: no shortening
+    const DepthTransfer& side = transfers[static_cast<std::size_t>(s)];
     for (int trial = 1;; ++trial) {
-      seg.loadTransfer = seg.depth < shaft.TOPLENG ? 0 : sideTransferAt(sideCurves, seg.depth, wm).value;
+      seg.loadTransfer = side.valueAt(wm);
       seg.loadIncrement = sideArea * seg.loadTransfer;
       seg.totalLoad = Pb + seg.loadIncrement;
       seg.averageLoad = Pb + seg.loadIncrement / 2;
@@ -112,6 +139,8 @@ TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCu
   return solution;
 }
 
+}  // namespace
+
 LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
                                         const SolverOptions& options) {
@@ -122,8 +151,9 @@ LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const
     return curve;
   }
   curve.points.reserve(tipMovements.size());
+  const std::vector<DepthTransfer> transfers = segmentTransfers(shaft, sideCurves);
   for (std::size_t k = 0; k < tipMovements.size(); ++k) {
-    auto point = solveTipMovement(shaft, sideCurves, qwCurve, tipMovements[k], options);
+    auto point = solveWithTransfers(shaft, transfers, qwCurve, tipMovements[k], options);
     if (point.unconvergedSegments > 0)
       append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, point.unconvergedSegments,
                                                     std::max(1, options.maxIterations)));

@@ -63,6 +63,33 @@ TransferCurve scaledCurve(const Line& movement, const Line& value, Real length, 
 
 Real lerp(Real a, Real b, Real fraction) { return a + (b - a) * fraction; }
 
+// Where a movement x falls on a curve: before the first point, beyond the last, or between
+// points k - 1 and k at `fraction` of the way.
+struct MovementBracket {
+  std::size_t k = 0;  // first point at or beyond x; the point count when there is none
+  Real fraction = 0;
+  bool between = false;
+};
+
+MovementBracket movementBracket(const std::vector<CurvePoint>& p, Real x) {
+  MovementBracket b;
+  while (b.k < p.size() && !(p[b.k].movement >= x)) ++b.k;
+  if (b.k == 0 || b.k == p.size()) return b;
+  const Real span = p[b.k].movement - p[b.k - 1].movement;
+  // A degenerate curve (zero diameter) has coincident points: take the one reached.
+  if (span <= 0) return b;
+  b.fraction = (x - p[b.k - 1].movement) / span;
+  b.between = true;
+  return b;
+}
+
+Real valueInBracket(const std::vector<CurvePoint>& p, const MovementBracket& b) {
+  if (p.empty()) return 0;
+  if (b.k == p.size()) return p.back().value;
+  if (!b.between) return p[b.k].value;
+  return lerp(p[b.k - 1].value, p[b.k].value, b.fraction);
+}
+
 // Layer holding `depth`: top <= depth < bottom, so a boundary belongs to the lower layer; the
 // first layer above the profile, the deepest below it.
 int layerTypeAt(std::span<const TransferLayer> layers, Real depth) {
@@ -90,16 +117,7 @@ TransferCurve baseCurve(CurveFamily family, CurveKind kind, Real B, Real Qb) {
 }
 
 Real valueAtMovement(const TransferCurve& curve, Real x) {
-  const auto& p = curve.points;
-  if (p.empty()) return 0;
-  const auto k = static_cast<std::size_t>(
-      std::find_if(p.begin(), p.end(), [x](const CurvePoint& q) { return q.movement >= x; }) - p.begin());
-  if (k == p.size()) return p.back().value;
-  if (k == 0) return p.front().value;
-  const Real span = p[k].movement - p[k - 1].movement;
-  // A degenerate curve (zero diameter) has coincident points: take the one reached.
-  if (span <= 0) return p[k].value;
-  return lerp(p[k - 1].value, p[k].value, (x - p[k - 1].movement) / span);
+  return valueInBracket(curve.points, movementBracket(curve.points, x));
 }
 
 DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real depth) {
@@ -118,20 +136,45 @@ DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real dept
   return {lerp(above.value, below.value, (depth - above.depth) / span), false};
 }
 
-DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement) {
-  if (curves.empty()) return {0, true};
+DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth) {
+  if (curves.empty()) return;
   // The curves are sorted by depth: the first at or below `depth` by binary search.
   const auto i = static_cast<std::size_t>(
       std::partition_point(curves.begin(), curves.end(), [depth](const TransferCurve& c) { return c.depth < depth; }) -
       curves.begin());
-  if (i == curves.size())
-    return {valueAtMovement(curves.back(), movement), depth - curves.back().depth >= kExtentTolerance};
-  const Real below = valueAtMovement(curves[i], movement);
-  if (i == 0) return {below, curves.front().depth - depth >= kExtentTolerance};
+  if (i == curves.size()) {
+    below_ = &curves.back();
+    beyondExtent_ = depth - curves.back().depth >= kExtentTolerance;
+    return;
+  }
+  below_ = &curves[i];
+  beyondExtent_ = i == 0 && curves.front().depth - depth >= kExtentTolerance;
+  if (i == 0) return;
   const Real span = curves[i].depth - curves[i - 1].depth;
-  if (span < kSameDepth) return {below, false};
-  const Real above = valueAtMovement(curves[i - 1], movement);
-  return {lerp(above, below, (depth - curves[i - 1].depth) / span), false};
+  if (span < kSameDepth) return;
+  above_ = &curves[i - 1];
+  fraction_ = (depth - curves[i - 1].depth) / span;
+  const auto& a = above_->points;
+  const auto& b = below_->points;
+  sameMovements_ = a.size() == b.size() &&
+                   std::equal(a.begin(), a.end(), b.begin(), [](const CurvePoint& p, const CurvePoint& q) {
+                     return p.movement == q.movement;
+                   });
+}
+
+Real DepthTransfer::valueAt(Real movement) const {
+  if (!below_) return 0;
+  const MovementBracket b = movementBracket(below_->points, movement);
+  const Real below = valueInBracket(below_->points, b);
+  if (!above_) return below;
+  const Real above =
+      valueInBracket(above_->points, sameMovements_ ? b : movementBracket(above_->points, movement));
+  return lerp(above, below, fraction_);
+}
+
+DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement) {
+  const DepthTransfer transfer(curves, depth);
+  return {transfer.valueAt(movement), transfer.beyondExtent()};
 }
 
 WorkProfile workProfile(std::span<const TransferLayer> layersFt, std::span<const StrengthPoint> boundaryTsf,
