@@ -72,12 +72,14 @@ class TIndexSheet {
     write(row, 5, "Complete");
   }
 
-  // Columns B to F as wide as their longest text.
+  // Columns B to F as wide as their longest text; printed across one landscape page.
   void FitColumns() {
     for (int c = 0; c < kColumns; ++c)
       check(worksheet_set_column(sheet_, static_cast<lxw_col_t>(c + 1), static_cast<lxw_col_t>(c + 1),
                                  static_cast<double>(widths_[c]) + 1.0, nullptr),
             "Legend");
+    worksheet_set_landscape(sheet_);
+    worksheet_fit_to_pages(sheet_, 1, 0);
   }
 
  private:
@@ -150,9 +152,11 @@ lxw_chart* makeChart(lxw_workbook* book, const TGraphPlot& plot, const std::stri
   chart_axis_set_name(chart->y_axis, ExportYCaption(plot).c_str());
   chart_axis_major_gridlines_set_visible(chart->x_axis, LXW_TRUE);
   chart_axis_major_gridlines_set_visible(chart->y_axis, LXW_TRUE);
-  // Depth grows downward. Elevations (Yreversed) already put the highest value at the top,
-  // so reversing their axis would stand the profile on its head.
+  // Depth grows downward, and the x axis then stands at the top of the chart. Elevations
+  // (Yreversed) already grow upward: reversing their axis would stand the profile on its
+  // head, so only their x axis is moved to the top.
   if (plot.XOnTop && !plot.Yreversed) chart_axis_set_reverse(chart->y_axis);
+  if (plot.XOnTop && plot.Yreversed) chart_axis_set_crossing_max(chart->y_axis);
   return chart;
 }
 

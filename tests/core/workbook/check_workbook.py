@@ -136,6 +136,7 @@ def check_many_lines(book):
 def check_elevation_plot(book):
     chart = chart_of(book, "Plot_3")
     expect(chart.y_axis.scaling.orientation == "minMax", "elevations grow upward on Plot_3")
+    expect(chart.x_axis.crosses == "max", "the x axis of Plot_3 stands at the top")
 
 
 def check_sample(generator):
