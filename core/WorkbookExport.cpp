@@ -10,6 +10,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "EngineRun.h"
 #include "FileReplace.h"
 
 namespace talmo {
@@ -215,6 +216,8 @@ TWorkbookExportResult WriteWorkbook(const std::string& fileName, const std::vect
   TWorkbookExportResult result;
   ReplaceFileWith(fileName, [&](const std::string& tempName) -> std::string {
     try {
+      // The writer formats numbers with the C library: a decimal comma would corrupt them.
+      NumericLocaleGuard decimalPoint;
       result = writeWorkbook(tempName, plots, markers);
       return {};
     } catch (const TWriteFailure& failure) {
