@@ -134,6 +134,9 @@ def check_many_lines(book):
 
 
 def check_elevation_plot(book):
+    page = book["Page_3"]
+    got = [(page.cell(r, 1).value, page.cell(r, 2).value) for r in (6, 7, 8)]
+    expect(got == [(0, 100), (50, 80), (60, None)], f"an undefined y stays blank: {got}")
     chart = chart_of(book, "Plot_3")
     expect(chart.y_axis.scaling.orientation == "minMax", "elevations grow upward on Plot_3")
     expect(chart.x_axis.crosses == "max", "the x axis of Plot_3 stands at the top")

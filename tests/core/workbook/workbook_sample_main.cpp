@@ -2,8 +2,9 @@
 //   workbook_sample OUT.xlsx [--no-markers]
 // Plot 1: a depth plot of 3 lines of 16 points, point i of line j (both from 0) at
 //         x = 100 j + i, y = 0.5 i. Plot 2: a t-z style plot (y upward) of 300 lines of 2
-//         points. Plot 3: an elevation plot of one line.
+//         points. Plot 3: an elevation plot of one line whose third point has no defined y.
 #include <iostream>
+#include <limits>
 #include <string>
 
 #include "PlotModel.h"
@@ -48,9 +49,10 @@ int main(int argc, char** argv) {
   elevation.YUnits = "L2";
   elevation.Yreversed = true;
   elevation.SetLineCount(1);
-  elevation.SetCount(2);
+  elevation.SetCount(3);
   elevation.Data(0, 0) = {0.0, 100.0};
   elevation.Data(0, 1) = {50.0, 80.0};
+  elevation.Data(0, 2) = {60.0, std::numeric_limits<double>::quiet_NaN()};
 
   try {
     const auto result = talmo::WriteWorkbook(argv[1], {&depth, &many, &elevation}, markers);
