@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package that building and testing Talmo needs:
 # the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
-# libxlsxwriter, nlohmann-json (the engine's JSON results), Xvfb/xauth/Mesa for tests that need a
-# display or OpenGL, and clang with its runtime libraries (libFuzzer and the sanitizers) for the
-# fuzz targets.
+# libxlsxwriter (and python3-openpyxl, the independent reader the workbook tests use),
+# nlohmann-json (the engine's JSON results), Xvfb/xauth/Mesa for tests that need a display or
+# OpenGL, and clang with its runtime libraries (libFuzzer and the sanitizers) for the fuzz
+# targets.
 # This is the only place in the repository that installs anything.
 set -euo pipefail
 
@@ -12,9 +13,10 @@ packages=(
   clang libclang-rt-dev
   googletest libgtest-dev
   qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
-  libxlsxwriter-dev
+  libxlsxwriter-dev python3-openpyxl
   nlohmann-json3-dev
   xvfb xauth libgl1-mesa-dri
+  ccache
 )
 
 missing=()

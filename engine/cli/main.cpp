@@ -1,6 +1,7 @@
 // talmo: analyses drilled-shaft projects without the interactive program.
 //
 //   talmo run [-j N] [--json] PROJECT.tm8d|FOLDER ...     (or without "run")
+//   talmo export PROJECT.tm8d [-o FILE.xlsx] [--no-markers]
 //
 // Writes the report (.tm8o), plot file (.tm8p), runtime notes (.tm8r) and curve listing (.tm8z)
 // beside each project, and the side files CHART.DAT and TZDATA.DAT in the project's folder.
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "batch.h"
+#include "export_command.h"
 #include "talmo/engine.h"
 
 namespace {
@@ -27,6 +29,7 @@ constexpr int kExitUsage = 2;       // bad command line, missing or unreadable p
 void printHelp(std::ostream& out) {
   out << "Usage: talmo run [-j N] [--json] PROJECT.tm8d|FOLDER ...\n"
          "       talmo PROJECT.tm8d ...\n"
+         "       talmo export PROJECT.tm8d [-o FILE.xlsx] [--no-markers]\n"
          "       talmo --help | --version\n"
          "\n"
          "Analyses vertically loaded drilled shaft projects and writes, beside each project,\n"
@@ -139,6 +142,8 @@ int main(int argc, char** argv) {
     std::cout << "talmo " << kVersion << '\n';
     return kExitCompleted;
   }
+  if (!args.empty() && args[0] == "export")
+    return talmo::RunExportCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
   const CommandLine c = parse(args);
   if (!c.ok) {
     printHelp(std::cerr);
