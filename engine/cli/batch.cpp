@@ -73,9 +73,10 @@ std::vector<Project> collectProjects(const std::vector<std::string>& arguments) 
   return projects;
 }
 
-int analyseOne(const fs::path& project, bool json, std::ostream& console, RunNames& names) {
+int analyseOne(const fs::path& project, bool json, int caseThreads, std::ostream& console, RunNames& names) {
   names = namesForProject(project);
   RunOptions options;
+  options.caseThreads = caseThreads;
   options.workDir = project.parent_path();
   options.consoleOut = &console;  // names any result file that cannot be created
   if (json) options.jsonResults = jsonPathFor(project);
@@ -103,6 +104,8 @@ void runProjects(const std::vector<Project>& projects, int jobs, bool json,
     groups[it->second].push_back(&p);
   }
 
+  const std::size_t threads = std::min<std::size_t>(static_cast<std::size_t>(std::max(1, jobs)), groups.size());
+  const int caseThreads = std::max(1, jobs / static_cast<int>(std::max<std::size_t>(threads, 1)));
   std::atomic<std::size_t> next{0};
   auto worker = [&] {
     for (std::size_t g; (g = next++) < groups.size();) {
@@ -111,7 +114,7 @@ void runProjects(const std::vector<Project>& projects, int jobs, bool json,
         outcome.project = p;
         std::ostringstream console;
         try {
-          outcome.status = analyseOne(p->path, json, console, outcome.names);
+          outcome.status = analyseOne(p->path, json, caseThreads, console, outcome.names);
         } catch (...) {
           outcome.status = kStatusInternalFailure;
         }
@@ -121,7 +124,6 @@ void runProjects(const std::vector<Project>& projects, int jobs, bool json,
       }
     }
   };
-  const std::size_t threads = std::min<std::size_t>(static_cast<std::size_t>(std::max(1, jobs)), groups.size());
   std::vector<std::thread> pool;
   for (std::size_t t = 1; t < threads; ++t) pool.emplace_back(worker);
   worker();

@@ -31,14 +31,17 @@ struct Outcome {
 };
 
 // Analyses every project without a problem on `jobs` threads and calls `finished` (on one
-// thread at a time) as each run ends; projects with a problem are reported at once.
+// thread at a time) as each run ends; projects with a problem are reported at once. Threads
+// that no folder needs compute the cases of the runs.
 void runProjects(const std::vector<Project>& projects, int jobs, bool json,
                  const std::function<void(const Outcome&)>& finished);
 
 // Names of the JSON results of a project: beside it, extension .json.
 std::filesystem::path jsonPathFor(const std::filesystem::path& project);
 
-// Runs a single project the way the command always has: the temporaries are removed after.
-int analyseOne(const std::filesystem::path& project, bool json, std::ostream& console, RunNames& names);
+// Runs a single project the way the command always has, its cases on `caseThreads` threads;
+// the temporaries are removed after.
+int analyseOne(const std::filesystem::path& project, bool json, int caseThreads, std::ostream& console,
+               RunNames& names);
 
 }  // namespace talmo::cli

@@ -37,7 +37,8 @@ void printHelp(std::ostream& out) {
          "listing (.tm8z); CHART.DAT and TZDATA.DAT go to the project's folder. A folder stands\n"
          "for its *.tm8d files.\n"
          "\n"
-         "  -j N, --jobs N   analyse on N worker threads (default: the number of cores);\n"
+         "  -j N, --jobs N   analyse on N worker threads (default: the number of cores):\n"
+         "                   projects of different folders, and the cases of a project;\n"
          "                   projects in one folder are analysed one after the other\n"
          "  --json           also write the results as NAME.json beside each project\n"
          "\n"
@@ -84,7 +85,7 @@ CommandLine parse(std::vector<std::string> args) {
 }
 
 // The one-project form, as the command has always answered.
-int analyseSingle(const std::string& argument, bool json) {
+int analyseSingle(const std::string& argument, int jobs, bool json) {
   const auto projects = talmo::cli::collectProjects({argument});
   const auto& project = projects.front();
   if (!project.problem.empty()) {
@@ -92,7 +93,7 @@ int analyseSingle(const std::string& argument, bool json) {
     return kExitUsage;
   }
   talmo::RunNames names;
-  const int status = talmo::cli::analyseOne(project.path, json, std::cerr, names);
+  const int status = talmo::cli::analyseOne(project.path, json, jobs, std::cerr, names);
   if (status == talmo::kStatusOutputError) {
     std::cerr << "talmo: the results could not be written beside " << project.path.string() << '\n';
     return kExitUsage;
@@ -151,6 +152,6 @@ int main(int argc, char** argv) {
   }
   std::error_code ec;
   if (c.projects.size() == 1 && !std::filesystem::is_directory(c.projects[0], ec))
-    return analyseSingle(c.projects[0], c.json);
+    return analyseSingle(c.projects[0], c.jobs, c.json);
   return analyseMany(c.projects, c.jobs, c.json);
 }

@@ -127,9 +127,16 @@ std::array<Real, 8> capacityColumns(const RunModel& m, const Capacity& c) {
 std::string capacityRow(const RunModel& m, const Capacity& c) {
   const std::array<Real, 8> v = capacityColumns(m, c);
   const int decimals = m.si() ? 1 : 2;
-  std::string row = " " + fmt::F(v[0], 8, 1) + " " + fmt::F(v[1], 8, decimals);
-  for (std::size_t k = 2; k < 7; ++k) row += fmt::F(v[k], 9, decimals);
-  return row + " " + fmt::F(v[7], 9, 2);
+  std::string row;
+  row.reserve(73);
+  row += ' ';
+  fmt::appendF(row, v[0], 8, 1);
+  row += ' ';
+  fmt::appendF(row, v[1], 8, decimals);
+  for (std::size_t k = 2; k < 7; ++k) fmt::appendF(row, v[k], 9, decimals);
+  row += ' ';
+  fmt::appendF(row, v[7], 9, 2);
+  return row;
 }
 
 void writeMostEfficientShaft(const RunModel& m, const BestShaft& best, TextOut& report) {

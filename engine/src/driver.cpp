@@ -5,6 +5,8 @@
 #include <cmath>
 #include <fstream>
 #include <ostream>
+#include <sstream>
+#include <thread>
 
 #include "capacity_steps.h"
 #include "capacity_table.h"
@@ -15,6 +17,7 @@
 #include "design_charts.h"
 #include "fixed_format.h"
 #include "input_reader.h"
+#include "ordered_work.h"
 #include "plot_file.h"
 #include "profile.h"
 #include "report_echo.h"
@@ -27,6 +30,34 @@ namespace {
 constexpr int kMaxLengths = 100;
 constexpr int kMaxDiameters = 20;
 
+// One case of the run: its shaft and length and its three numbers.
+struct CaseJob {
+  Real D = 0, length = 0;
+  int diameterIndex = 0, lengthIndex = 0;  // from 0
+  CaseNumbers numbers;
+};
+
+// What one case computed: its records for every result file, in memory, and what the closing
+// blocks of the run need from it. Cases are computed on their own, each into its own output,
+// and taken up in case order.
+struct CaseOutput {
+  RunFiles files;                     // in-memory records of the case
+  std::size_t runtimeCaseLines = 0;   // leading runtime records that name the case
+  std::vector<std::string> rockMessages;  // the case's rock-message scratch records
+  std::string console;                // for the console: the stop of a design load too large
+  bool soilTip = false;
+  bool asFirstSoilTip = false;        // computed with the first soil tip's extra records
+  int extraStatus = 0;                // from the extra t-z curves (first soil tip only)
+  int status = 0;                     // not 0: the run stops after this case
+  bool socket = false;
+  PlotCurve curve;
+  Capacity atLength;
+  ShaftGeometry shaft;
+  std::vector<Real> chartHeadLoadsLb;
+  SettlementRunState settlement;      // the case's q-w curve count and last load-transfer pass
+  CaseResults results;                // for the JSON results
+};
+
 // One analysis run: the model, the files and what the cases leave for the closing blocks.
 class Driver {
  public:
@@ -38,9 +69,6 @@ class Driver {
  private:
   int runCases();
   void keepClosingResults(bool diametersVaried);
-  struct CaseResult {
-    bool completed = false;
-  };
   struct TableResult {
     PlotCurve curve;
     Capacity atLength;     // the last row printed: the shaft's length
@@ -48,12 +76,18 @@ class Driver {
     std::vector<std::string> rockMessages;  // first socket warning of each kind, for the report
     std::vector<std::array<Real, 8>> rows;  // the printed columns, for the JSON results
   };
-  CaseResult runCase(Real D, Real length, const CaseNumbers& numbers);
-  TableResult writeCapacityTable(const std::vector<DepthStep>& steps, const CapacityProfile& profile,
-                                 const std::vector<Real>& printed, Real length, int zoneSteps);
-  // Writes the load-settlement section of a case; false when the run must stop.
-  bool analyseLoadSettlement(const SettlementCase& sc, int tipType, const CaseNumbers& numbers, PlotCurve& curve);
-  void writeStepMessages(const std::vector<DepthStep>& steps, int upTo, std::size_t& reportNext);
+  // Computes one case into its own output; reads only what the run set up before the cases,
+  // so several cases may be computed at once.
+  CaseOutput computeCase(const CaseJob& job, bool firstSoilTip) const;
+  // Appends a computed case to the run's files and results; false when the run stops.
+  bool takeCase(const CaseJob& job, CaseOutput& out);
+  TableResult writeCapacityTable(RunFiles& files, const std::vector<DepthStep>& steps,
+                                 const CapacityProfile& profile, const std::vector<Real>& printed, Real length,
+                                 int zoneSteps) const;
+  // Writes the load-settlement section of a case into its output.
+  void analyseLoadSettlement(const SettlementCase& sc, int tipType, CaseOutput& out) const;
+  void writeStepMessages(TextOut& report, const std::vector<DepthStep>& steps, int upTo, std::size_t& next) const;
+  int caseThreads(std::size_t cases) const;
 
   RunModel m_;
   RunFiles& files_;
@@ -70,6 +104,8 @@ class Driver {
   DesignCharts charts_;
   int status_ = kStatusCompleted;
   RunResults* results_ = nullptr;
+  bool anyCase_ = false;
+  std::vector<std::string> lastRockMessages_;  // of the last case taken: ROCKMSG.DAT keeps them
 };
 
 bool soilTip(int type) {
@@ -78,8 +114,20 @@ bool soilTip(int type) {
 
 int Driver::run() {
   const int status = runCases();
+  // The rock-message scratch file holds the last case's messages, as after a run case by case.
+  if (anyCase_) {
+    TextOut scratch;
+    scratch.open(files_.rockMessagePath());
+    for (const auto& l : lastRockMessages_) scratch.line(l);
+  }
   writeTzDataFile(m_, files_, settlementState_);
   return status;
+}
+
+int Driver::caseThreads(std::size_t cases) const {
+  const int wanted = options_.caseThreads > 0 ? options_.caseThreads
+                                              : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(wanted), cases));
 }
 
 int Driver::runCases() {
@@ -118,18 +166,26 @@ int Driver::runCases() {
 
   charts_ = DesignCharts(definedSettlementsInches(m_), diameters,
                          m_.IChart >= 1 ? static_cast<int>(lengths.size()) : 0);
+  std::vector<CaseJob> jobs;
   int caseNumber = 0;
   for (int di = 0; di < diameters; ++di) {
     const Real D = m_.DSTART + static_cast<Real>(di) * diameterStep;
     const bool allLengths = m_.IChart >= 1 || (m_.IPENT >= 1 && di == 0);
     const std::size_t lengthCount = allLengths ? lengths.size() : 1;
-    for (std::size_t li = 0; li < lengthCount; ++li) {
-      const CaseNumbers numbers{++caseNumber, static_cast<int>(li) + 1, di + 1};
-      charts_.setDiameter(di, D);
-      charts_.setLength(static_cast<int>(li), lengths[li]);
-      if (!runCase(D, lengths[li], numbers).completed) return status_;
-    }
+    for (std::size_t li = 0; li < lengthCount; ++li)
+      jobs.push_back({D, lengths[li], di, static_cast<int>(li), {++caseNumber, static_cast<int>(li) + 1, di + 1}});
   }
+
+  // The cases are computed ahead on worker threads (the first one as the first soil tip, which
+  // it usually is) and taken up here in order.
+  bool completed = true;
+  const int threads = caseThreads(jobs.size());
+  computeInOrder<CaseOutput>(
+      jobs.size(), threads, 4 * static_cast<std::size_t>(threads),
+      [&](std::size_t i) { return computeCase(jobs[i], i == 0); },
+      [&](std::size_t i, CaseOutput& out) { return completed = takeCase(jobs[i], out); });
+  if (!completed) return status_;
+
   if (diameters > 1) writeMostEfficientShaft(m_, best_, files_.report);
   if (results_) keepClosingResults(diameters > 1);
   if (!curves_.empty() && clayShaleNoteApplies(m_, lastLength_))
@@ -139,6 +195,57 @@ int Driver::runCases() {
   // Without any shaft tipped in soil the plot file ends after the capacity data.
   if (soilTipAnalysed_) files_.tzDiam.line(fmt::listInt(settlementState_.qwCurves));
   return status_;
+}
+
+bool Driver::takeCase(const CaseJob& job, CaseOutput& out) {
+  // The t-z, load-distribution and extra t-z records belong to the first case whose tip is in
+  // soil: a later case computed without them is computed again with them.
+  if (!soilTipAnalysed_ && out.soilTip && !out.asFirstSoilTip) out = computeCase(job, true);
+
+  anyCase_ = true;
+  charts_.setDiameter(job.diameterIndex, job.D);
+  charts_.setLength(job.lengthIndex, job.length);
+  RunFiles& f = out.files;
+  files_.report.appendText(f.report.text());
+  if (results_) {
+    const std::size_t from = results_->runtimeLines.size();
+    results_->caseLines.push_back({job.numbers.caseNumber, from, from + out.runtimeCaseLines});
+  }
+  files_.runtime.appendText(f.runtime.text());
+  files_.curveListing.appendText(f.curveListing.text());
+  files_.settlementListing.appendText(f.settlementListing.text());
+  files_.tzPlot.appendText(f.tzPlot.text());
+  files_.qwPlot.appendText(f.qwPlot.text());
+  files_.loadSettlementPlot.appendText(f.loadSettlementPlot.text());
+  files_.chart.appendText(f.chart.text());
+  lastRockMessages_ = std::move(out.rockMessages);
+  if (!out.console.empty() && options_.consoleOut) *options_.consoleOut << out.console;
+
+  if (out.soilTip) soilTipAnalysed_ = true;
+  if (out.socket) allBounds_ = false;
+  settlementState_.qwCurves += out.settlement.qwCurves;
+  if (out.settlement.hasLastPass) {
+    settlementState_.hasLastPass = true;
+    settlementState_.lastKind = out.settlement.lastKind;
+    settlementState_.lastPass = std::move(out.settlement.lastPass);
+    settlementState_.lastD = out.settlement.lastD;
+    settlementState_.lastL = out.settlement.lastL;
+  }
+  if (results_) results_->cases.push_back(std::move(out.results));
+  if (out.extraStatus != 0) status_ = out.extraStatus;
+  if (out.status != 0) {
+    status_ = out.status;
+    return false;
+  }
+
+  charts_.setHeadLoads(job.diameterIndex, job.lengthIndex, out.chartHeadLoadsLb);
+  curves_.push_back(std::move(out.curve));
+  const Real shaftLength = out.atLength.length;
+  lastLength_ = shaftLength;
+  if (out.atLength.perVolume > best_.perVolume) {
+    best_ = {out.shaft.D, out.shaft.Bb, shaftLength, out.atLength.volume, out.atLength.QU, out.atLength.perVolume};
+  }
+  return true;
 }
 
 void Driver::keepClosingResults(bool diametersVaried) {
@@ -159,10 +266,11 @@ void Driver::keepClosingResults(bool diametersVaried) {
   }
 }
 
-void Driver::writeStepMessages(const std::vector<DepthStep>& steps, int upTo, std::size_t& next) {
+void Driver::writeStepMessages(TextOut& report, const std::vector<DepthStep>& steps, int upTo,
+                               std::size_t& next) const {
   const std::string indent(5, ' ');
   for (; next < steps.size() && static_cast<int>(next) <= upTo; ++next) {
-    for (const auto& l : steps[next].reportLines) files_.report.line(l.empty() ? l : indent + l);
+    for (const auto& l : steps[next].reportLines) report.line(l.empty() ? l : indent + l);
   }
 }
 
@@ -183,8 +291,9 @@ std::vector<Real> printedLengths(const RunModel& m, Real length, Real BSr, Real 
   return printed;
 }
 
-Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& steps, const CapacityProfile& profile,
-                                               const std::vector<Real>& printed, Real length, int zoneSteps) {
+Driver::TableResult Driver::writeCapacityTable(RunFiles& files, const std::vector<DepthStep>& steps,
+                                               const CapacityProfile& profile, const std::vector<Real>& printed,
+                                               Real length, int zoneSteps) const {
   TableResult table;
   const bool designLoadGiven = m_.METHOD != 2;
   const int bottom = static_cast<int>(steps.size()) - 1;
@@ -192,9 +301,9 @@ Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& ste
 
   std::size_t nextMessageStep = 0;
   for (Real P : printed) {
-    writeStepMessages(steps, static_cast<int>(std::ceil(P)), nextMessageStep);
+    writeStepMessages(files.report, steps, static_cast<int>(std::ceil(P)), nextMessageStep);
     const Capacity c = capacityAt(profile, P);
-    files_.report.line(capacityRow(m_, c));
+    files.report.line(capacityRow(m_, c));
     if (results_) table.rows.push_back(capacityColumns(m_, c));
     table.curve.depthPoints.push_back({u_.length(P), u_.force(c.QS), u_.force(c.QB), u_.force(c.QU),
                                        u_.force(c.sideFactored), u_.force(c.tipFactored),
@@ -211,38 +320,51 @@ Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& ste
   std::array<bool, kSocketWarningKinds> warned{};
   for (int d = 1; d <= lastUsedStep; ++d) {
     const DepthStep& step = steps[static_cast<std::size_t>(d)];
-    for (const auto& l : step.runtimeLines) files_.runtime.line("     " + l);
+    for (const auto& l : step.runtimeLines) files.runtime.line("     " + l);
     for (const SocketWarningBlock& w : step.socketWarnings) {
-      for (const auto& l : w.lines) files_.runtime.line(l);
+      for (const auto& l : w.lines) files.runtime.line(l);
       bool& first = warned[static_cast<std::size_t>(w.kind)];
       if (!first) table.rockMessages.insert(table.rockMessages.end(), w.lines.begin(), w.lines.end());
       first = true;
     }
   }
   if (table.atLength.length > static_cast<Real>(profile.deepestFullZone) + 1e-3f) {
-    files_.runtime.line();
-    files_.runtime.line("       INCREASE THE SOIL DEPTH TO GIVE ENOUGH LENGTH FOR");
-    files_.runtime.line("       COMPUTING THE BASE RESISTANCE- AT LEAST TWO DIAMETER");
+    files.runtime.line();
+    files.runtime.line("       INCREASE THE SOIL DEPTH TO GIVE ENOUGH LENGTH FOR");
+    files.runtime.line("       COMPUTING THE BASE RESISTANCE- AT LEAST TWO DIAMETER");
   }
   return table;
 }
 
-Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbers) {
+CaseOutput Driver::computeCase(const CaseJob& job, bool firstSoilTip) const {
+  CaseOutput out;
+  RunFiles& files = out.files;
+  files.names = files_.names;
+  files.workDir = files_.workDir;
+  // A case writes some 10 kB of report, a few kB of settlement listing and little elsewhere.
+  files.report.openMemory(16384);
+  files.settlementListing.openMemory(8192);
+  files.runtime.openMemory(1024);
+  files.qwPlot.openMemory(1024);
+  files.chart.openMemory(1024);
+  for (TextOut* t : {&files.plot, &files.curveListing, &files.tzPlot, &files.loadSettlementPlot, &files.tzDiam})
+    t->openMemory();
+  out.asFirstSoilTip = firstSoilTip;
+
+  const Real D = job.D, length = job.length;
+  const CaseNumbers& numbers = job.numbers;
   const ShaftGeometry shaft = shaftGeometry(D, m_.RATIO, m_.BELANGL);
+  out.shaft = shaft;
   const Real BSr = roundToWholeFoot(m_.BS);
-  const std::size_t notesBefore = results_ ? results_->runtimeLines.size() : 0;
-  writeCaseHeader(m_, numbers, shaft, BSr, length, EPILEasEntered_, files_);
-  CaseResults* found = nullptr;
-  if (results_) {
-    results_->caseLines.push_back({numbers.caseNumber, notesBefore, results_->runtimeLines.size()});
-    found = &results_->cases.emplace_back();
-    found->caseNumber = numbers.caseNumber;
-    found->lengthIndex = numbers.lengthIndex;
-    found->diameterIndex = numbers.diameterIndex;
-    found->diameter = u_.length(shaft.D);
-    found->baseDiameter = u_.length(shaft.Bb);
-    found->length = u_.length(length);
-  }
+  writeCaseHeader(m_, numbers, shaft, BSr, length, EPILEasEntered_, files);
+  out.runtimeCaseLines = files.runtime.lineCount();
+  CaseResults& found = out.results;
+  found.caseNumber = numbers.caseNumber;
+  found.lengthIndex = numbers.lengthIndex;
+  found.diameterIndex = numbers.diameterIndex;
+  found.diameter = u_.length(shaft.D);
+  found.baseDiameter = u_.length(shaft.Bb);
+  found.length = u_.length(length);
 
   const std::vector<Layer> layers = caseLayers(m_, D);
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
@@ -252,31 +374,26 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   // The profile reaches its last layer's bottom as entered; the steps end on the whole foot
   // nearest to it, and lengths in between take the values of the last step.
   const Real profileBottom = std::max(static_cast<Real>(steps.size() - 1), m_.layers.back().XBOT);
-  TableResult table = writeCapacityTable(steps, profile, printedLengths(m_, length, BSr, profileBottom), length,
-                                         tipAveragingSteps(shaft.Bb));
+  TableResult table = writeCapacityTable(files, steps, profile, printedLengths(m_, length, BSr, profileBottom),
+                                         length, tipAveragingSteps(shaft.Bb));
 
-  // Messages of the rock models for this case go through the rock-message scratch file.
-  {
-    TextOut scratch;
-    scratch.open(files_.rockMessagePath());
-    for (const auto& l : table.rockMessages) scratch.line(l);
-    scratch.close();
-    files_.report.appendFileFixedWidth(files_.rockMessagePath(), 80);
-  }
+  // Messages of the rock models for this case go through the rock-message scratch records.
+  out.rockMessages = std::move(table.rockMessages);
+  files.report.appendRecordsFixedWidth(out.rockMessages, 80);
 
-  if (found) {
-    found->rows = std::move(table.rows);
-    if (!found->rows.empty()) found->length = found->rows.back()[0];
-  }
+  found.rows = std::move(table.rows);
+  if (!found.rows.empty()) found.length = found.rows.back()[0];
   if (!table.reached) {
-    writeNeedAnotherLayer(files_, options_.consoleOut);
-    status_ = kStatusNeedAnotherLayer;
-    if (found) found->status = status_;
-    return {};
+    std::ostringstream console;
+    writeNeedAnotherLayer(files, &console);
+    out.console = console.str();
+    out.status = found.status = kStatusNeedAnotherLayer;
+    return out;
   }
 
   // Load-settlement behaviour of the shaft at its length.
   const Capacity& atLength = table.atLength;
+  out.atLength = atLength;
   const Real shaftLength = atLength.length;
   const int tipType = layers[layerIndexAt(layers, shaftLength)].KSOIL;
   SettlementCase sc;
@@ -295,54 +412,42 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   sc.diameterIndex = numbers.diameterIndex;
   // The t-z, load-distribution and extra t-z plot records come from the first case whose tip
   // is in soil, so that the plot file carries them in the order its reader expects.
-  sc.firstCase = !soilTipAnalysed_;
+  sc.firstCase = firstSoilTip;
   sc.diametersVary = m_.DIALIM > m_.DSTART + 1e-3f;
-  const bool completed = analyseLoadSettlement(sc, tipType, numbers, table.curve);
-  if (found) {
-    found->status = status_;
-    found->socket = !soilTip(tipType);
-    found->settlement = table.curve.settlement;
-  }
-  if (!completed) return {};
-  curves_.push_back(std::move(table.curve));
-  lastLength_ = shaftLength;
-
-  if (atLength.perVolume > best_.perVolume) {
-    best_ = {shaft.D, shaft.Bb, shaftLength, atLength.volume, atLength.QU, atLength.perVolume};
-  }
-  return {true};
+  out.curve = std::move(table.curve);
+  analyseLoadSettlement(sc, tipType, out);
+  found.status = out.status;
+  found.socket = out.socket;
+  found.settlement = out.curve.settlement;
+  return out;
 }
 
-bool Driver::analyseLoadSettlement(const SettlementCase& sc, int tipType, const CaseNumbers& numbers,
-                                   PlotCurve& curve) {
-  if (sc.firstCase && m_.PrintTZCurves == 1 && soilTip(tipType)) {
-    const int extraStatus = writeExtraTzCurves(m_, files_, sc);
-    if (extraStatus != 0) status_ = extraStatus;
-  }
-  files_.report.blankLines(3);
-  writeHeading(files_.report, "AXIAL LOAD VS SETTLEMENT CURVES", 31);
-  if (!soilTip(tipType)) {
+void Driver::analyseLoadSettlement(const SettlementCase& sc, int tipType, CaseOutput& out) const {
+  RunFiles& files = out.files;
+  out.soilTip = soilTip(tipType);
+  if (sc.firstCase && m_.PrintTZCurves == 1 && out.soilTip) out.extraStatus = writeExtraTzCurves(m_, files, sc);
+  files.report.blankLines(3);
+  writeHeading(files.report, "AXIAL LOAD VS SETTLEMENT CURVES", 31);
+  if (!out.soilTip) {
     // Rock and geomaterial sockets: one curve (strong rock: two, the lower bound plotted), so the
     // plot file carries no bound blocks.
-    SocketSettlementResult socket = runSocketSettlement(m_, files_, sc, tipType);
-    allBounds_ = false;
+    SocketSettlementResult socket = runSocketSettlement(m_, files, sc, tipType);
+    out.socket = true;
     if (socket.status > 0) {
-      status_ = socket.status;
-      return false;
+      out.status = socket.status;
+      return;
     }
-    curve.settlement[0] = std::move(socket.plotPoints);
-    charts_.setHeadLoads(numbers.diameterIndex - 1, numbers.lengthIndex - 1, socket.chartHeadLoadsLb);
-    return true;
+    out.curve.settlement[0] = std::move(socket.plotPoints);
+    out.chartHeadLoadsLb = std::move(socket.chartHeadLoadsLb);
+    return;
   }
-  soilTipAnalysed_ = true;
-  SettlementResult settlement = runCaseSettlement(m_, files_, sc, settlementState_);
+  SettlementResult settlement = runCaseSettlement(m_, files, sc, out.settlement);
   if (settlement.status > 0) {
-    status_ = settlement.status;
-    return false;
+    out.status = settlement.status;
+    return;
   }
-  curve.settlement = std::move(settlement.plotPoints);
-  charts_.setHeadLoads(numbers.diameterIndex - 1, numbers.lengthIndex - 1, settlement.chartHeadLoadsLb);
-  return true;
+  out.curve.settlement = std::move(settlement.plotPoints);
+  out.chartHeadLoadsLb = std::move(settlement.chartHeadLoadsLb);
 }
 
 }  // namespace

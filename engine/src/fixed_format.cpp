@@ -1,6 +1,8 @@
 #include "fixed_format.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -8,12 +10,18 @@
 namespace talmo::fmt {
 namespace {
 
-std::string stars(int w) { return std::string(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
+void appendStars(std::string& out, int w) { out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
+
+// Appends text right-justified in w characters, or asterisks when it does not fit.
+void appendRightJustified(std::string& out, std::string_view text, int w) {
+  if (static_cast<int>(text.size()) > w) return appendStars(out, w);
+  out.append(static_cast<std::size_t>(w) - text.size(), ' ');
+  out.append(text);
+}
 
 std::string rightJustify(std::string_view text, int w) {
-  if (static_cast<int>(text.size()) > w) return stars(w);
-  std::string out(static_cast<std::size_t>(w), ' ');
-  text.copy(out.data() + out.size() - text.size(), text.size());
+  std::string out;
+  appendRightJustified(out, text, w);
   return out;
 }
 
@@ -137,9 +145,9 @@ std::size_t fixedByScaling(double magnitude, int d, char* buf) {
 bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
   if (d < 1 || d > 9) return false;
   // The decimal exponent from the binary one; it may be one off, which the scaling corrects.
-  int binaryExponent = 0;
-  std::frexp(magnitude, &binaryExponent);
-  int e = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+  const auto biased = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff);
+  if (biased == 0) return false;  // subnormal: the exact digits
+  int e = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
   const double low = powerOfTen(d - 1), high = powerOfTen(d);
   double t = 0;
   for (int attempt = 0; attempt < 2; ++attempt) {
@@ -158,36 +166,36 @@ bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
     rounded /= 10;
     ++e;
   }
-  std::to_chars(buf, buf + d, rounded);
+  for (int k = d - 1; k >= 0; --k, rounded /= 10) buf[k] = static_cast<char>('0' + rounded % 10);
   exponent = e + 1;
   return true;
 }
 
 }  // namespace
 
-std::string F(double value, int w, int d) {
-  if (!std::isfinite(value)) return stars(w);
+void appendF(std::string& out, double value, int w, int d) {
+  if (!std::isfinite(value)) return appendStars(out, w);
   char buf[24];
   buf[0] = '-';
   std::size_t n = fixedByScaling(std::fabs(value), d, buf + 1);
   std::string exact;
   const char* digits = buf + 1;
   if (n == 0) {
-    if (!exactFixed(std::fabs(value), d, exact)) return stars(w);
+    if (!exactFixed(std::fabs(value), d, exact)) return appendStars(out, w);
     digits = exact.data();
     n = exact.size();
   }
   // A negative value that rounds to zero prints as zero, not "-0.00".
   const std::string_view text(digits, n);
   const bool negative = value < 0 && text.find_first_not_of("0.") != std::string_view::npos;
-  if (!negative) return rightJustify(text, w);
-  if (digits == buf + 1) return rightJustify(std::string_view(buf, n + 1), w);
-  return rightJustify("-" + exact, w);
+  if (!negative) return appendRightJustified(out, text, w);
+  if (digits == buf + 1) return appendRightJustified(out, std::string_view(buf, n + 1), w);
+  appendRightJustified(out, "-" + exact, w);
 }
 
-std::string E(double value, int w, int d) {
-  if (!std::isfinite(value) || d < 1) return stars(w);
-  if (value == 0) return rightJustify("0." + std::string(static_cast<std::size_t>(d), '0') + "E+00", w);
+void appendE(std::string& out, double value, int w, int d) {
+  if (!std::isfinite(value) || d < 1 || d > 32) return appendStars(out, w);
+  if (value == 0) return appendRightJustified(out, "0." + std::string(static_cast<std::size_t>(d), '0') + "E+00", w);
   // d significant digits rounded half up, shifted to the mantissa 0.dddd with exponent x+1
   // (a carry, 9.9996 to 10.00, moves into the exponent).
   char fast[16];
@@ -195,11 +203,10 @@ std::string E(double value, int w, int d) {
   const char* digits = fast;
   int exponent = 0;
   if (!scientificByScaling(std::fabs(value), d, fast, exponent)) {
-    if (!exactScientific(std::fabs(value), d, exact, exponent)) return stars(w);
+    if (!exactScientific(std::fabs(value), d, exact, exponent)) return appendStars(out, w);
     digits = exact.data();
   }
-  if (exponent > 99 || exponent < -99) return stars(w);
-  if (d > 32) return stars(w);
+  if (exponent > 99 || exponent < -99) return appendStars(out, w);
   char text[40];
   std::size_t n = 0;
   if (value < 0) text[n++] = '-';
@@ -212,7 +219,19 @@ std::string E(double value, int w, int d) {
   text[n++] = exponent < 0 ? '-' : '+';
   text[n++] = static_cast<char>('0' + mag / 10);
   text[n++] = static_cast<char>('0' + mag % 10);
-  return rightJustify(std::string_view(text, n), w);
+  appendRightJustified(out, std::string_view(text, n), w);
+}
+
+std::string F(double value, int w, int d) {
+  std::string out;
+  appendF(out, value, w, d);
+  return out;
+}
+
+std::string E(double value, int w, int d) {
+  std::string out;
+  appendE(out, value, w, d);
+  return out;
 }
 
 std::string I(long long value, int w) { return rightJustify(std::to_string(value), w); }

@@ -7,7 +7,11 @@ namespace {
 
 std::string eFields(std::initializer_list<Real> values) {
   std::string out;
-  for (Real v : values) out += " " + fmt::E(v, 10, 3);
+  out.reserve(11 * values.size());
+  for (Real v : values) {
+    out += ' ';
+    fmt::appendE(out, v, 10, 3);
+  }
   return out;
 }
 

@@ -13,8 +13,17 @@ class TextOut {
  public:
   // Creates or truncates the file. Returns false when it cannot be opened.
   bool open(const std::filesystem::path& path);
+  // Keeps the records in memory instead (text() returns them), so that a part of a run can be
+  // computed on its own and appended to the file later, in order. `expectedSize` (bytes) saves
+  // the growing of the buffer.
+  void openMemory(std::size_t expectedSize = 0);
   void close();
-  bool isOpen() const { return stream_.is_open(); }
+  bool isOpen() const { return stream_.is_open() || memory_; }
+  const std::string& text() const { return text_; }
+  std::size_t lineCount() const { return lines_; }
+
+  // Appends records taken from another TextOut's text().
+  void appendText(std::string_view records);
 
   // Writes one record: the text followed by a line end.
   void line(std::string_view text = {});
@@ -25,9 +34,14 @@ class TextOut {
 
   // Appends the records of another file, each as exactly `width` characters (cut or padded).
   void appendFileFixedWidth(const std::filesystem::path& source, std::size_t width);
+  // The same for records that were written to such a file: each split at its line ends.
+  void appendRecordsFixedWidth(const std::vector<std::string>& records, std::size_t width);
 
  private:
   std::ofstream stream_;
+  bool memory_ = false;
+  std::string text_;
+  std::size_t lines_ = 0;
   std::vector<std::string>* copy_ = nullptr;
 };
 

@@ -55,9 +55,8 @@ int kindIndex(CurveKind kind) {
 TransferCurve scaledCurve(const Line& movement, const Line& value, Real length, Real peak) {
   TransferCurve curve;
   curve.tmax = peak;
-  curve.points.reserve(kNormalisedPoints);
-  curve.points.push_back({0, 0});
-  for (int k = 0; k < kSegments; ++k) curve.points.push_back({movement[k] * length, value[k] * peak});
+  curve.points.resize(kNormalisedPoints);  // the first is the origin
+  for (int k = 0; k < kSegments; ++k) curve.points[k + 1] = {movement[k] * length, value[k] * peak};
   return curve;
 }
 
@@ -120,12 +119,10 @@ Real valueAtMovement(const TransferCurve& curve, Real x) {
   return valueInBracket(curve.points, movementBracket(curve.points, x));
 }
 
-DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real depth) {
-  if (profile.empty()) return {0, true};
-  // The profile is sorted by depth: the first point deeper than `depth` by binary search.
-  const auto i = static_cast<std::size_t>(
-      std::partition_point(profile.begin(), profile.end(), [depth](const StrengthPoint& p) { return p.depth <= depth; }) -
-      profile.begin());
+namespace {
+
+// The value at `depth` given i, the first point of the profile deeper than it.
+DepthLookup profileValue(std::span<const StrengthPoint> profile, std::size_t i, Real depth) {
   if (i == profile.size())
     return {profile.back().value, depth - profile.back().depth >= kExtentTolerance};
   if (i == 0) return {profile.front().value, false};
@@ -134,6 +131,34 @@ DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real dept
   const Real span = below.depth - above.depth;
   if (span < kSameDepth) return {(above.value + below.value) / 2, false};
   return {lerp(above.value, below.value, (depth - above.depth) / span), false};
+}
+
+// Every depth at or below the one before it (a depth that is not a number is not).
+bool sortedByDepth(std::span<const StrengthPoint> profile) {
+  return std::adjacent_find(profile.begin(), profile.end(), [](const StrengthPoint& a, const StrengthPoint& b) {
+           return !(a.depth <= b.depth);
+         }) == profile.end();
+}
+
+// As interpolateProfile, for a sorted profile and depths taken in increasing order: the search
+// goes on from `from`, where the previous one ended, when every point before it lies at or above
+// this depth too (else it starts again at the top).
+DepthLookup interpolateOnward(std::span<const StrengthPoint> profile, Real depth, std::size_t& from) {
+  if (profile.empty()) return {0, true};
+  if (from > profile.size() || (from > 0 && !(profile[from - 1].depth <= depth))) from = 0;
+  while (from < profile.size() && profile[from].depth <= depth) ++from;
+  return profileValue(profile, from, depth);
+}
+
+}  // namespace
+
+DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real depth) {
+  if (profile.empty()) return {0, true};
+  // The profile is sorted by depth: the first point deeper than `depth` by binary search.
+  const auto i = static_cast<std::size_t>(
+      std::partition_point(profile.begin(), profile.end(), [depth](const StrengthPoint& p) { return p.depth <= depth; }) -
+      profile.begin());
+  return profileValue(profile, i, depth);
 }
 
 DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth) {
@@ -218,8 +243,14 @@ CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind) {
   CurveSet set;
   const auto sites = curveSites(profile.layers);
   set.curves.reserve(sites.size());
+  // The sites go down the profiles: each look-up goes on from the previous one.
+  const bool onward = sortedByDepth(profile.boundary) && sortedByDepth(profile.oneFoot);
+  std::size_t boundaryFrom = 0, oneFootFrom = 0;
+  auto lookUp = [onward](std::span<const StrengthPoint> p, Real depth, std::size_t& from) {
+    return onward ? interpolateOnward(p, depth, from) : interpolateProfile(p, depth);
+  };
   for (std::size_t m = 0; m < sites.size(); ++m) {
-    const auto boundary = interpolateProfile(profile.boundary, sites[m].depth);
+    const auto boundary = lookUp(profile.boundary, sites[m].depth, boundaryFrom);
     if (boundary.beyondExtent) {
       set.warningLines = extentWarningLines(kStatusStrengthCurveDepth, sites[m].depth);
       set.status = kStatusStrengthCurveDepth;
@@ -228,7 +259,8 @@ CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind) {
     Real tmax = boundary.value;
     // The one-foot profile holds the unit side resistance each step of the capacity computation
     // used; the deepest site, at the bottom of the profile, keeps the boundary value.
-    if (m + 1 < sites.size() && !profile.oneFoot.empty()) tmax = interpolateProfile(profile.oneFoot, sites[m].depth).value;
+    if (m + 1 < sites.size() && !profile.oneFoot.empty())
+      tmax = lookUp(profile.oneFoot, sites[m].depth, oneFootFrom).value;
     auto curve = sideCurve(sideCurveFamily(sites[m].KSOIL), kind, D, tmax);
     curve.depth = sites[m].depth;
     curve.KSOIL = sites[m].KSOIL;

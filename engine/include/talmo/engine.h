@@ -56,6 +56,9 @@ struct RunOptions {
   std::ostream* consoleOut = nullptr;
   // When not empty, the run also writes its results as JSON to this file (docs/json-results.md).
   std::filesystem::path jsonResults;
+  // Threads that compute the cases of the run (0: one per core). Every file is the same
+  // whatever the count: the cases are written in their order.
+  int caseThreads = 0;
 };
 
 // Analyses the project named in `names` and returns the run status.
