@@ -51,6 +51,7 @@ struct CaseOutput {
   int status = 0;                     // not 0: the run stops after this case
   bool socket = false;
   PlotCurve curve;
+  PlotCurveRecords plotRecords;       // the curve as the plot file holds it
   Capacity atLength;
   ShaftGeometry shaft;
   std::vector<Real> chartHeadLoadsLb;
@@ -96,7 +97,8 @@ class Driver {
   Real EPILEasEntered_ = 0;
   std::vector<Real> stress_;  // effective stress at every whole foot: the same for every case
   BestShaft best_;
-  std::vector<PlotCurve> curves_;
+  std::vector<PlotCurveRecords> curves_;
+  std::vector<std::array<Real, 4>> lastCaseCurve_;  // the last case's first curve, for the clay-shale note
   bool allBounds_ = true;  // every curve carries its upper- and lower-bound points
   bool soilTipAnalysed_ = false;
   Real lastLength_ = 0;  // shaft length of the last case analysed
@@ -189,7 +191,7 @@ int Driver::runCases() {
   if (diameters > 1) writeMostEfficientShaft(m_, best_, files_.report);
   if (results_) keepClosingResults(diameters > 1);
   if (!curves_.empty() && clayShaleNoteApplies(m_, lastLength_))
-    writeClayShaleNote(m_.si(), curves_.back().settlement[0], files_.report);
+    writeClayShaleNote(m_.si(), lastCaseCurve_, files_.report);
   writePlotFile(files_.plot, curves_, allBounds_ ? 3 : 2);
   if (m_.IChart >= 1) charts_.write(m_, files_.report, files_.plot);
   // Without any shaft tipped in soil the plot file ends after the capacity data.
@@ -239,7 +241,8 @@ bool Driver::takeCase(const CaseJob& job, CaseOutput& out) {
   }
 
   charts_.setHeadLoads(job.diameterIndex, job.lengthIndex, out.chartHeadLoadsLb);
-  curves_.push_back(std::move(out.curve));
+  curves_.push_back(std::move(out.plotRecords));
+  lastCaseCurve_ = std::move(out.curve.settlement[0]);
   const Real shaftLength = out.atLength.length;
   lastLength_ = shaftLength;
   if (out.atLength.perVolume > best_.perVolume) {
@@ -416,6 +419,7 @@ CaseOutput Driver::computeCase(const CaseJob& job, bool firstSoilTip) const {
   sc.diametersVary = m_.DIALIM > m_.DSTART + 1e-3f;
   out.curve = std::move(table.curve);
   analyseLoadSettlement(sc, tipType, out);
+  if (out.status == 0) out.plotRecords = plotCurveRecords(out.curve);
   found.status = out.status;
   found.socket = out.socket;
   found.settlement = out.curve.settlement;
