@@ -46,7 +46,7 @@ bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTALMO_BUILD_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS) --target talmo_bench talmo
 	$(BUILD)/engine/talmo_bench $(EXAMPLE) $(BENCH_RUNS)
-	JOBS=$(JOBS) bash scripts/bench-compare.sh $(BENCH_BASE) $(BUILD) $(BENCH_RUNS) $(EXAMPLE)
+	JOBS=$(JOBS) bash scripts/bench-compare.sh $(BENCH_BASE) $(BUILD) $(BENCH_RUNS) $(EXAMPLE) 5
 
 # The libFuzzer targets of tests/fuzz, built with clang (-O1, fuzzer instrumentation, ASan and
 # UBSan); only the core library and the targets are built, not the engine or the desktop program.

@@ -29,8 +29,9 @@ Real sideDownTo(const std::vector<Real>& cumulative, Real x) {
 
 namespace {
 
-// The tip load of a base at `base` ft averaged over its zone, ultimate and factored, in one
-// pass over the zone's steps.
+// The tip load of a base at `base` ft: the weighted mean over the averaging zone below it,
+// ultimate and factored in one pass over the zone's steps. Strong-rock steps below a base in
+// soil count with the soil's last value.
 struct AveragedTips {
   Real tip = 0, factored = 0;
 };
@@ -65,11 +66,6 @@ AveragedTips averagedTips(const std::vector<DepthStep>& steps, int base, int zon
 }
 
 }  // namespace
-
-Real averagedTip(const std::vector<DepthStep>& steps, int base, int zoneSteps, bool factored) {
-  const AveragedTips tips = averagedTips(steps, base, zoneSteps);
-  return factored ? tips.factored : tips.tip;
-}
 
 CapacityProfile capacityProfile(const RunModel& run, const std::vector<DepthStep>& steps,
                                 const ShaftGeometry& shaft, Real BSr) {
