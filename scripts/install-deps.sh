@@ -2,7 +2,10 @@
 # Installs, only when missing, every Debian package that building and testing Talmo needs:
 # the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
 # libxlsxwriter, Xvfb/xauth/Mesa for tests that need a display or OpenGL, and clang with its
-# runtime libraries (libFuzzer and the sanitizers) for the fuzz targets.
+# runtime libraries (libFuzzer and the sanitizers) for the fuzz targets, and the packaging tools:
+# pandoc (manuals to HTML), rsvg-convert (icon PNGs), dpkg-dev (package dependencies),
+# desktop-file-utils, libxml2-utils and shared-mime-info (checks of the desktop entry and the
+# project file type), xdg-utils (file associations).
 # This is the only place in the repository that installs anything.
 set -euo pipefail
 
@@ -10,10 +13,11 @@ packages=(
   g++ make cmake pkg-config
   clang libclang-rt-dev
   googletest libgtest-dev
-  qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
+  qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
   libxlsxwriter-dev
   xvfb xauth libgl1-mesa-dri
   ccache
+  pandoc librsvg2-bin dpkg-dev desktop-file-utils libxml2-utils shared-mime-info xdg-utils
 )
 
 missing=()

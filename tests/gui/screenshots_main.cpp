@@ -1,5 +1,5 @@
 // Takes pictures of the desktop program as a user sees it: the main window with an example
-// project and its menus open, and the shaft-properties and design-charts editors in English
+// project and its menus open, its toolbar and menu icons, and the shaft-properties and design-charts editors in English
 // and SI units. Run under a display (scripts/screenshots.sh uses xvfb-run).
 #include <QApplication>
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QToolBar>
 #include <cstdio>
 
 #include "MainWindow.h"
@@ -73,6 +74,12 @@ int main(int argc, char** argv) {
   window.CompRunClick();
   settle();
   save(window.grab(), folder, "main-window.png");
+  // The icons: the toolbar at twice its size, and the window with the File menu's icons.
+  QToolBar* tools = window.findChild<QToolBar*>();
+  const QPixmap toolbar = tools->grab();
+  save(toolbar.scaled(toolbar.size() * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation), folder,
+       "main-window-icons-toolbar.png");
+  save(withMenuOpen(window, window.menuBar()->findChild<QMenu*>()), folder, "main-window-icons.png");
   for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
     QString name = menu->title().remove('&').remove(' ').toLower();
     if (name.isEmpty()) continue;
