@@ -5,7 +5,8 @@
 # runtime libraries (libFuzzer and the sanitizers) for the fuzz targets, and the packaging tools:
 # pandoc (manuals to HTML), rsvg-convert (icon PNGs), dpkg-dev (package dependencies),
 # desktop-file-utils, libxml2-utils and shared-mime-info (checks of the desktop entry and the
-# project file type), xdg-utils (file associations).
+# project file type), xdg-utils with mimetype (file associations), and xdotool with imagemagick
+# for driving and photographing the installed program (scripts/check-install.sh).
 # This is the only place in the repository that installs anything.
 set -euo pipefail
 
@@ -18,6 +19,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri
   ccache
   pandoc librsvg2-bin dpkg-dev desktop-file-utils libxml2-utils shared-mime-info xdg-utils
+  libfile-mimeinfo-perl xdotool imagemagick
 )
 
 missing=()
