@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package that building and testing Talmo needs:
 # the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
-# libxlsxwriter, Xvfb/xauth/Mesa for tests that need a display or OpenGL, and clang with its
+# libxlsxwriter (and python3-openpyxl, the independent reader the workbook tests use),
+# Xvfb/xauth/Mesa for tests that need a display or OpenGL, and clang with its
 # runtime libraries (libFuzzer and the sanitizers) for the fuzz targets, and the packaging tools:
 # pandoc (manuals to HTML), rsvg-convert (icon PNGs), dpkg-dev (package dependencies),
 # desktop-file-utils, libxml2-utils and shared-mime-info (checks of the desktop entry and the
@@ -15,7 +16,7 @@ packages=(
   clang libclang-rt-dev
   googletest libgtest-dev
   qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
-  libxlsxwriter-dev
+  libxlsxwriter-dev python3-openpyxl
   xvfb xauth libgl1-mesa-dri
   ccache
   pandoc librsvg2-bin dpkg-dev desktop-file-utils libxml2-utils shared-mime-info xdg-utils

@@ -56,6 +56,7 @@ const QHash<QString, TIconSource>& iconTable() {
       {"Zoom In", {nullptr, "view-zoom-in"}},
       {"Zoom Out", {nullptr, "view-zoom-out"}},
       {"Restart View", {nullptr, "view-restart"}},
+      {"Export Plots to Excel", {"x-office-spreadsheet", "x-office-spreadsheet"}},
       {"User's Manual", {"help-contents", "help-contents"}},
       {"Technical Manual", {"help-contents", "help-contents"}},
       {"About...", {"help-about", "help-about"}},

@@ -4,8 +4,9 @@
 // a Qt resource (gui/icons/), which also serves when no theme is installed at all.
 //
 // Bundled resources (":/icons/NAME.svg"), for use by any window of the program:
-//   document-new, document-open, document-save, system-run, text-x-generic, help-contents,
-//   help-about                     fall-backs of the theme icons of the same names
+//   document-new, document-open, document-save, system-run, text-x-generic,
+//   x-office-spreadsheet, help-contents, help-about
+//                                  fall-backs of the theme icons of the same names
 //   title, shaft, soil-layers, factor-of-safety
 //                                  project editors
 //   shaft-elevation, view-3d       elevation view and 3D view

@@ -33,8 +33,8 @@ TEST(CommandIcons, EveryToolbarCommandAndThe3DNavigationHaveADrawnIcon) {
        {"New File", "Open File", "Save File", "Title", "Drilled Shaft Properties", "Soil Layer Data",
         "Factor of Safety (ASD)", "Run Data File", "View Output", "View Soil Profile", "3D View",
         "Combined Plot (Ultimate)", "Combined Plot (LRFD/ASD)", "Load vs. Settlement", "t-z curves", "Q-w curves",
-        "Panning", "Zooming", "Rotating", "Zoom Window", "Zoom In", "Zoom Out", "Restart View", "User's Manual",
-        "About..."})
+        "Panning", "Zooming", "Rotating", "Zoom Window", "Zoom In", "Zoom Out", "Restart View",
+        "Export Plots to Excel", "User's Manual", "About..."})
     EXPECT_TRUE(drawn(CommandIcon(command))) << command;
   EXPECT_TRUE(CommandIcon("Cascade").isNull());
   EXPECT_TRUE(drawn(ApplicationIcon()));
