@@ -5,7 +5,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QTest>
 #include <functional>
 
@@ -81,19 +84,42 @@ TEST(FileCommands, ShortcutsCommitTheActiveEditorFirst) {
   }
 }
 
+// A copy of the example dropped on the main window from a file manager.
+void dropFile(MainWindowFixture& f) {
+  const fs::path dropped = f.dir / "dropped.tm8d";
+  fs::copy_file(fs::path(TALMO_EXAMPLES_DIR) / "clay_over_sand.tm8d", dropped, fs::copy_options::overwrite_existing);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped.string()))});
+  QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f.window.get(), &enter);
+  QDropEvent drop(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f.window.get(), &drop);
+}
+
+// The first entry of the File menu's recent files.
+void openFirstRecentFile(MainWindowFixture& f) {
+  for (QAction* action : f.window->findChildren<QAction*>())
+    if (action->text().startsWith("1 ")) return action->trigger();
+  ADD_FAILURE() << "no recent file";
+}
+
 // The commands that save, replace or run the project, as the user starts them.
 struct Command {
   const char* name;
   std::function<void(MainWindowFixture&)> run;
+  bool asksToSave;  // asks about unsaved changes first
 };
 
 const Command kCommands[] = {
-    {"Ctrl+S", [](MainWindowFixture& f) { pressCtrl(f, Qt::Key_S); }},
-    {"Ctrl+N", [](MainWindowFixture& f) { pressCtrl(f, Qt::Key_N); }},
-    {"Ctrl+O", [](MainWindowFixture& f) { pressCtrl(f, Qt::Key_O); }},
-    {"Save As", [](MainWindowFixture& f) { f.window->ActionNamed("Save As...")->trigger(); }},
-    {"Run Analysis", [](MainWindowFixture& f) { f.window->ActionNamed("Run Analysis")->trigger(); }},
-    {"close", [](MainWindowFixture& f) { EXPECT_FALSE(f.window->close()); }},
+    {"Ctrl+S", [](MainWindowFixture& f) { pressCtrl(f, Qt::Key_S); }, true},
+    {"Ctrl+N", [](MainWindowFixture& f) { pressCtrl(f, Qt::Key_N); }, true},
+    {"Ctrl+O", [](MainWindowFixture& f) { pressCtrl(f, Qt::Key_O); }, true},
+    {"Save As", [](MainWindowFixture& f) { f.window->ActionNamed("Save As...")->trigger(); }, false},
+    {"Run Analysis", [](MainWindowFixture& f) { f.window->ActionNamed("Run Analysis")->trigger(); }, true},
+    {"recent file", openFirstRecentFile, true},
+    {"dropped file", dropFile, true},
+    {"close", [](MainWindowFixture& f) { EXPECT_FALSE(f.window->close()); }, true},
+    {"SI units", [](MainWindowFixture& f) { f.window->ActionNamed("SI Units (kN, m)")->trigger(); }, false},
 };
 
 TEST(FileCommands, AnEditorThatRefusesItsContentStopsEveryCommand) {
@@ -108,6 +134,7 @@ TEST(FileCommands, AnEditorThatRefusesItsContentStopsEveryCommand) {
         << command.name;
     EXPECT_TRUE(f.window->isVisible()) << command.name;
     EXPECT_EQ(f.window->windowTitle(), "TALMO 2017.8.7 - Clay_over_sand.tm8d") << command.name;
+    EXPECT_EQ(f.window->Project().Units(), 1) << command.name;
     EXPECT_EQ(f.window->Project().WTD, 15) << command.name;  // nothing written...
     EXPECT_EQ(f.field(kWaterTable)->text(), "-5");           // ...and nothing lost
     EXPECT_EQ(storedWaterTable(f.project), 15);
@@ -121,7 +148,7 @@ TEST(FileCommands, ASaveThatDoesNotHappenCancelsTheCommandThatAsked) {
   enum class Failure { SaveAsCancelled, FolderRemoved };
   for (const Failure failure : {Failure::SaveAsCancelled, Failure::FolderRemoved}) {
     for (const Command& command : kCommands) {
-      if (std::string(command.name) == "Save As") continue;  // asks no question of its own
+      if (!command.asksToSave) continue;
       MainWindowFixture f;
       QString caption;
       if (failure == Failure::SaveAsCancelled) {
