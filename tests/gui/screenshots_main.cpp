@@ -1,6 +1,8 @@
 // Takes pictures of the desktop program as a user sees it: the main window with an example
-// project and its menus open, and the shaft-properties and design-charts editors in English
-// and SI units. Run under a display (scripts/screenshots.sh uses xvfb-run).
+// project and its menus open, the shaft-properties and design-charts editors in English and
+// SI units, and the elevation and 3D views of a four-layer project with a water table and a
+// belled shaft, before and after a run. Run under a display (scripts/screenshots.sh uses
+// xvfb-run).
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
@@ -11,7 +13,13 @@
 #include <QThread>
 #include <cstdio>
 
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+
+#include "BlockView.h"
+#include "GLWindow.h"
 #include "MainWindow.h"
+#include "PileDiagrams.h"
 
 namespace {
 
@@ -50,6 +58,73 @@ QPixmap withMenuOpen(talmo::TMainForm& window, QMenu* menu) {
   painter.drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
   menu->hide();
   return picture;
+}
+
+// A left-button drag over the 3D drawing, as the user turns the model.
+void drag(QWidget* target, QPoint from, QPoint to) {
+  QMouseEvent press(QEvent::MouseButtonPress, from, target->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QMouseEvent move(QEvent::MouseMove, to, target->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+  QMouseEvent release(QEvent::MouseButtonRelease, to, target->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(target, &release);
+  settle();
+}
+
+// The elevation and 3D views of the four-layer example, before and after its run.
+void shaftViews(talmo::TMainForm& window, const QString& work, const QString& folder) {
+  const QString project = QDir(work).filePath("four_layers_belled.tm8d");
+  QFile::copy(QString(TALMO_EXAMPLES_DIR) + "/four_layers_belled.tm8d", project);
+  window.OpenFileName(project, talmo::kFilterCurrent);
+  window.ShowElevationView();
+  window.SideViewWindow()->setGeometry(0, 0, 560, 620);
+  settle();
+  save(window.grab(), folder, "elevation-view.png");
+  window.CloseChildEditors();
+
+  auto show3D = [&window] {
+    window.ShowBlockView();
+    window.MdiArea()->activeSubWindow()->setGeometry(0, 0, 760, 640);
+    settle();
+    return window.BlockView();
+  };
+  talmo::TDlgBlock* view = show3D();
+  save(window.grab(), folder, "3d-view-before-run.png");
+  // Turned down and around, with the layer names and depths.
+  view->Options().ShowSoilLayerLabels = true;
+  view->Options().ShowSoilLayerDepthLabels = true;
+  view->ApplyOptions();
+  if (QWidget* drawing = view->GLWindow()) {
+    view->SetMouseOption(3);
+    drag(drawing, {300, 300}, {360, 250});
+  }
+  save(window.grab(), folder, "3d-view-before-run-rotated.png");
+
+  window.CompRunClick();  // closes the child windows
+  view = show3D();
+  view->Options().ShowSoilLayerLabels = true;
+  view->Options().ShowSoilLayerDepthLabels = true;
+  view->Options().ShowUltimateEffects = true;
+  view->Options().ShowUltimateEffectsValues = true;
+  view->ApplyOptions();
+  settle();
+  save(window.grab(), folder, "3d-view-after-run.png");
+  if (QWidget* drawing = view->GLWindow()) {
+    view->SetMouseOption(3);
+    drag(drawing, {300, 300}, {380, 260});
+  }
+  view->ShowCombinedPlotsOptions();
+  settle();
+  QPixmap picture = window.grab();
+  QPainter painter(&picture);
+  talmo::TDlgPileDiagrams* options = view->CombinedPlotsOptions();
+  painter.drawPixmap(window.mapFromGlobal(options->frameGeometry().topLeft()), options->grab());
+  painter.end();
+  save(picture, folder, "3d-view-after-run-combined-plots.png");
+  options->close();
+  window.CloseChildEditors();
 }
 
 }  // namespace
@@ -96,6 +171,8 @@ int main(int argc, char** argv) {
     save(window.grab(), folder, "design-charts-" + system + ".png");
     window.CloseChildEditors();
   }
+  window.Project().ResetChanged();
+  shaftViews(window, work.path(), folder);
   window.Project().ResetChanged();
   return 0;
 }
