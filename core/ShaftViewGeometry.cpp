@@ -133,7 +133,8 @@ std::array<double, 3> BlockLayerColour(int layerIndex) {
 std::string BlockValueLabel(double value) {
   char text[40];
   const double magnitude = std::fabs(value);
-  if (magnitude <= 0.001 || magnitude >= 100000)
+  // Zero (the ground surface, say) reads 0.000, not 0.000E+00.
+  if ((magnitude <= 0.001 && value != 0) || magnitude >= 100000)
     std::snprintf(text, sizeof text, "%.3E", value);  // the C library writes at least 2 exponent digits
   else
     std::snprintf(text, sizeof text, "%.3f", value);

@@ -105,8 +105,8 @@ double BlockDepthRange(const TBlockExtents& extents, double D, int clientWidth, 
 // Layer colour (red, green, blue in 0..1) by the layer's position in the table.
 std::array<double, 3> BlockLayerColour(int layerIndex);
 
-// A value label: exponent format with 4 significant digits for magnitudes of at most 0.001 or
-// at least 100000, fixed with 3 decimals otherwise.
+// A value label: exponent format with 4 significant digits for nonzero magnitudes of at most
+// 0.001 or at least 100000, fixed with 3 decimals otherwise (0 reads 0.000).
 std::string BlockValueLabel(double value);
 
 // One capacity curve drawn beside the shaft in the plane y = 0: a strip of quadrilaterals

@@ -736,7 +736,7 @@ QMdiSubWindow* TMainForm::showView(QPointer<QMdiSubWindow>& slot, const std::fun
 }
 
 void TMainForm::ShowElevationView() {
-  showView(sideView_, [this] { return new TDlgSideView(*this); }, QSize(600, 560));
+  showView(sideView_, [this] { return new TDlgSideView(*this); }, QSize(760, 600));
 }
 
 void TMainForm::ShowBlockView() {

@@ -318,14 +318,24 @@ void TDlgBlock::compileShaftAndCurves() {
       CombinedCurveStrips(plot, s, p.UseElevation == 1, p.ValElevation, options_.UltimateEffectsFactor);
   const bool shown[3] = {options_.ShowSkinFriction, options_.ShowTipResistance, options_.ShowTotalCapacity};
   const V colours[3] = {V(1, 0, 0), V(0, 0.6f, 0), V(0, 0, 1)};
+  std::vector<double> labelDepths;  // largest values already labelled
   for (std::size_t i = 0; i < strips.size(); ++i) {
     if (!shown[i]) continue;
     colour(gl, colours[i]);
+    // Twice as wide as the model's edges: the curves lie behind the translucent soil.
+    gl.LineWidth(2);
     for (const auto& q : strips[i].quads) lines(gl, GL_LINE_LOOP, {at(q[0].x, 0, q[0].y), at(q[1].x, 0, q[1].y),
                                                                   at(q[2].x, 0, q[2].y), at(q[3].x, 0, q[3].y)});
-    if (options_.ShowUltimateEffectsValues)
+    gl.LineWidth(1);
+    if (options_.ShowUltimateEffectsValues) {
+      // Curves often peak at the same depth (the tip): their labels go one under the other.
+      const int below = int(std::count_if(labelDepths.begin(), labelDepths.end(), [&](double depth) {
+        return std::fabs(depth - strips[i].maxDepth) < 0.02 * extents_.Zmax;
+      }));
+      labelDepths.push_back(strips[i].maxDepth);
       gl.WriteText(QString::fromStdString(BlockValueLabel(strips[i].maxValue)), strips[i].labelX, 0,
-                   -strips[i].maxDepth);
+                   -strips[i].maxDepth, below);
+    }
   }
 }
 

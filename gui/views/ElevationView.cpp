@@ -61,13 +61,6 @@ void drawProfile(QPainter& painter, const TShaftProfile& s, const TElevationLayo
     brush.setTransform(QTransform::fromScale(layout.hatchScale, layout.hatchScale));
     painter.setBrush(brush);
     painter.drawRect(band);
-    painter.drawText(QPointF(layout.textX, band.top() + textHeight),
-                     QString("Layer %1; depth= %2 - %3%4; %5")
-                         .arg(i + 1)
-                         .arg(top, 0, 'f', 2)
-                         .arg(bottom, 0, 'f', 2)
-                         .arg(layout.depthUnit)
-                         .arg(QString::fromStdString(ElevationSoilName(s.layers[i].type))));
     if (i == 0) {
       // The ground surface with its strokes below.
       const double ground = row(0);
@@ -80,20 +73,31 @@ void drawProfile(QPainter& painter, const TShaftProfile& s, const TElevationLayo
     // The water table: a blue line with the usual inverted triangle above it.
     const double water = row(s.W);
     const double size = std::max(6.0, layout.strokeSize * 2);
-    const double x = layout.bandLeft + (layout.bandRight - layout.bandLeft) * 0.8;
+    const double x = layout.bandLeft + (layout.bandRight - layout.bandLeft) * 0.9;
     painter.setPen(QPen(Qt::blue, layout.penWidth));
     painter.drawLine(QPointF(layout.bandLeft, water), QPointF(layout.bandRight, water));
     painter.setBrush(Qt::blue);
     painter.drawPolygon(QPolygonF({QPointF(x - size, water - 1.6 * size), QPointF(x + size, water - 1.6 * size),
                                    QPointF(x, water)}));
-    painter.drawText(QPointF(x + 1.5 * size, water - 0.4 * size),
-                     QString("Water table %1%2").arg(s.W, 0, 'f', 2).arg(layout.depthUnit));
+    const QString text = QString("Water table %1%2").arg(s.W, 0, 'f', 2).arg(layout.depthUnit);
+    painter.drawText(QPointF(x - 1.5 * size - painter.fontMetrics().horizontalAdvance(text), water - 0.4 * size), text);
     painter.setPen(pen);
   }
   for (const TShaftPart& part : ElevationParts(s)) {
     const auto& c = part.corners;
     painter.setBrush(QColor(part.fill.red, part.fill.green, part.fill.blue));
     painter.drawPolygon(QPolygonF({layout.map(c[0]), layout.map(c[1]), layout.map(c[3]), layout.map(c[2])}));
+  }
+  // The layer texts last, so that the shaft never hides them.
+  for (std::size_t i = 0; i < s.layers.size(); ++i) {
+    const double top = s.LayerTop(i), bottom = s.layers[i].bottomDepth;
+    painter.drawText(QPointF(layout.textX, row(top) + textHeight),
+                     QString("Layer %1; depth= %2 - %3%4; %5")
+                         .arg(i + 1)
+                         .arg(top, 0, 'f', 2)
+                         .arg(bottom, 0, 'f', 2)
+                         .arg(layout.depthUnit)
+                         .arg(QString::fromStdString(ElevationSoilName(s.layers[i].type))));
   }
 }
 

@@ -97,14 +97,16 @@ void TglWindow::paintGL() {
     qWarning("3D view: drawing stopped: %s", e.what());
   }
   Drawing = false;
+  gl_->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   ClearErrors();
   gl_->glFlush();
   if (!frameLabels_.empty()) {
     QPainter painter(this);
     painter.setFont(font_);
+    const int lineHeight = painter.fontMetrics().height();
     for (const auto& [at, label] : frameLabels_) {
       painter.setPen(label.colour);
-      painter.drawText(at, label.text);
+      painter.drawText(at + QPointF(0, label.lineOffset * lineHeight), label.text);
     }
   }
   QApplication::restoreOverrideCursor();
@@ -112,13 +114,20 @@ void TglWindow::paintGL() {
 
 // ---------------------------------------------------------------- operations
 
-void TglWindow::Clear(unsigned mask) { gl_->glClear(mask); }
+void TglWindow::Clear(unsigned mask) {
+  // The window is opaque: after the clear, drawing (blending included) leaves the alpha of
+  // the frame at 1, so the frame shows its colours unchanged wherever it is composed.
+  gl_->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  gl_->glClear(mask);
+  gl_->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+}
 void TglWindow::ClearColor(double r, double g, double b, double a) { gl_->glClearColor(float(r), float(g), float(b), float(a)); }
 void TglWindow::Flush() { gl_->glFlush(); }
 void TglWindow::Enable(unsigned capability) { gl_->glEnable(capability); }
 void TglWindow::Disable(unsigned capability) { gl_->glDisable(capability); }
 void TglWindow::ShadeModels(unsigned model) { gl_->glShadeModel(model); }
 void TglWindow::BlendFunc(unsigned source, unsigned destination) { gl_->glBlendFunc(source, destination); }
+void TglWindow::LineWidth(double pixels) { gl_->glLineWidth(float(pixels)); }
 void TglWindow::MatrixMode(unsigned mode) { gl_->glMatrixMode(mode); }
 void TglWindow::LoadIdentity() { gl_->glLoadIdentity(); }
 void TglWindow::PushMatrix() { gl_->glPushMatrix(); }
@@ -163,11 +172,11 @@ void TglWindow::CallList(unsigned list) {
   for (const TLabel& label : listLabels_[list]) placeLabel(label);
 }
 
-void TglWindow::WriteText(const QString& text, double x, double y, double z) {
+void TglWindow::WriteText(const QString& text, double x, double y, double z, int lineOffset) {
   QString shown;
   for (QChar c : text)
     if (c.unicode() >= 32 && c.unicode() < 127) shown += c;
-  const TLabel label{QVector3D(float(x), float(y), float(z)), shown, colour_};
+  const TLabel label{QVector3D(float(x), float(y), float(z)), shown, colour_, lineOffset};
   if (compiling_ != 0) listLabels_[compiling_].push_back(label);
   else placeLabel(label);
 }

@@ -59,6 +59,7 @@ class TglWindow : public QOpenGLWidget {
   void Disable(unsigned capability);
   void ShadeModels(unsigned model);
   void BlendFunc(unsigned source, unsigned destination);
+  void LineWidth(double pixels);
   // Matrices.
   void MatrixMode(unsigned mode);
   void LoadIdentity();
@@ -78,8 +79,9 @@ class TglWindow : public QOpenGLWidget {
   void NewList(unsigned list);
   void EndList();
   void CallList(unsigned list);
-  // Text (characters 32..126 only) at a model point, in the current colour.
-  void WriteText(const QString& text, double x, double y, double z);
+  // Text (characters 32..126 only) at a model point, in the current colour; `lineOffset`
+  // moves it down by that many text lines (labels that would cover each other).
+  void WriteText(const QString& text, double x, double y, double z, int lineOffset = 0);
   void ClearErrors();
 
   int GetWindowWidth() const { return width(); }
@@ -104,6 +106,7 @@ class TglWindow : public QOpenGLWidget {
     QVector3D point;
     QString text;
     QColor colour;
+    int lineOffset = 0;
   };
   void placeLabel(const TLabel& label);
   void keepPointer(QMouseEvent* event);

@@ -142,7 +142,7 @@ TEST(BlockGeometry, ValueLabelsAndLayerNames) {
     double value;
     const char* text;
   } cases[] = {{123.4567, "123.457"}, {-2.5, "-2.500"},       {100000, "1.000E+05"},
-               {0.0005, "5.000E-04"}, {0.001, "1.000E-03"}, {0, "0.000E+00"}};
+               {0.0005, "5.000E-04"}, {0.001, "1.000E-03"}, {0, "0.000"}};
   for (const auto& c : cases) EXPECT_EQ(BlockValueLabel(c.value), c.text) << c.value;
   EXPECT_EQ(BlockSoilName(4, 2), "Strong Rock(FHWA)");
   EXPECT_EQ(BlockSoilName(12, 3), "Layer 3");

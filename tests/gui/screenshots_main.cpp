@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -60,6 +61,14 @@ QPixmap withMenuOpen(talmo::TMainForm& window, QMenu* menu) {
   return picture;
 }
 
+// What the display shows of the main window and the windows over it. QWidget::grab() leaves
+// out the text the 3D view paints over its OpenGL frame, so the views are taken from the screen.
+QPixmap onScreen(const talmo::TMainForm& window) {
+  settle();
+  const QRect place = window.geometry();
+  return window.screen()->grabWindow(0, place.x(), place.y(), place.width(), place.height());
+}
+
 // A left-button drag over the 3D drawing, as the user turns the model.
 void drag(QWidget* target, QPoint from, QPoint to) {
   QMouseEvent press(QEvent::MouseButtonPress, from, target->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
@@ -79,7 +88,7 @@ void shaftViews(talmo::TMainForm& window, const QString& work, const QString& fo
   QFile::copy(QString(TALMO_EXAMPLES_DIR) + "/four_layers_belled.tm8d", project);
   window.OpenFileName(project, talmo::kFilterCurrent);
   window.ShowElevationView();
-  window.SideViewWindow()->setGeometry(0, 0, 560, 620);
+  window.SideViewWindow()->setGeometry(0, 0, 760, 640);
   settle();
   save(window.grab(), folder, "elevation-view.png");
   window.CloseChildEditors();
@@ -91,7 +100,7 @@ void shaftViews(talmo::TMainForm& window, const QString& work, const QString& fo
     return window.BlockView();
   };
   talmo::TDlgBlock* view = show3D();
-  save(window.grab(), folder, "3d-view-before-run.png");
+  save(onScreen(window), folder, "3d-view-before-run.png");
   // Turned down and around, with the layer names and depths.
   view->Options().ShowSoilLayerLabels = true;
   view->Options().ShowSoilLayerDepthLabels = true;
@@ -100,7 +109,7 @@ void shaftViews(talmo::TMainForm& window, const QString& work, const QString& fo
     view->SetMouseOption(3);
     drag(drawing, {300, 300}, {360, 250});
   }
-  save(window.grab(), folder, "3d-view-before-run-rotated.png");
+  save(onScreen(window), folder, "3d-view-before-run-rotated.png");
 
   window.CompRunClick();  // closes the child windows
   view = show3D();
@@ -110,20 +119,14 @@ void shaftViews(talmo::TMainForm& window, const QString& work, const QString& fo
   view->Options().ShowUltimateEffectsValues = true;
   view->ApplyOptions();
   settle();
-  save(window.grab(), folder, "3d-view-after-run.png");
+  save(onScreen(window), folder, "3d-view-after-run.png");
   if (QWidget* drawing = view->GLWindow()) {
     view->SetMouseOption(3);
     drag(drawing, {300, 300}, {380, 260});
   }
   view->ShowCombinedPlotsOptions();
-  settle();
-  QPixmap picture = window.grab();
-  QPainter painter(&picture);
-  talmo::TDlgPileDiagrams* options = view->CombinedPlotsOptions();
-  painter.drawPixmap(window.mapFromGlobal(options->frameGeometry().topLeft()), options->grab());
-  painter.end();
-  save(picture, folder, "3d-view-after-run-combined-plots.png");
-  options->close();
+  save(onScreen(window), folder, "3d-view-after-run-combined-plots.png");
+  view->CombinedPlotsOptions()->close();
   window.CloseChildEditors();
 }
 
