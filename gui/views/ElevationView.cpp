@@ -72,7 +72,7 @@ void drawProfile(QPainter& painter, const TShaftProfile& s, const TElevationLayo
   if (s.W > 0) {
     // The water table: a blue line with the usual inverted triangle above it.
     const double water = row(s.W);
-    const double size = std::max(6.0, layout.strokeSize * 2);
+    const double size = std::max(6.0, layout.strokeSize);
     const double x = layout.bandLeft + (layout.bandRight - layout.bandLeft) * 0.9;
     painter.setPen(QPen(Qt::blue, layout.penWidth));
     painter.drawLine(QPointF(layout.bandLeft, water), QPointF(layout.bandRight, water));

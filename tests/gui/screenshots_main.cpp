@@ -17,7 +17,10 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 
+#include <QPrinter>
+
 #include "BlockView.h"
+#include "ElevationView.h"
 #include "GLWindow.h"
 #include "MainWindow.h"
 #include "PileDiagrams.h"
@@ -91,6 +94,13 @@ void shaftViews(talmo::TMainForm& window, const QString& work, const QString& fo
   window.SideViewWindow()->setGeometry(0, 0, 760, 640);
   settle();
   save(window.grab(), folder, "elevation-view.png");
+  {
+    // The printed page, as "Print" draws it, to PDF.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir(folder).filePath("elevation-print.pdf"));
+    static_cast<talmo::TDlgSideView*>(window.SideViewWindow()->widget())->PrintOn(printer);
+  }
   window.CloseChildEditors();
 
   auto show3D = [&window] {
@@ -153,7 +163,7 @@ int main(int argc, char** argv) {
   save(window.grab(), folder, "main-window.png");
   for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
     QString name = menu->title().remove('&').remove(' ').toLower();
-    if (name.isEmpty()) continue;
+    if (name.isEmpty() || !menu->menuAction()->isVisible()) continue;
     window.UpdateMenuStates();
     save(withMenuOpen(window, menu), folder, "menu-" + name + ".png");
   }
