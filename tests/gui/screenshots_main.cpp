@@ -1,8 +1,8 @@
 // Takes pictures of the desktop program as a user sees it: the main window with an example
-// project and its menus open, the shaft-properties and design-charts editors in English and
-// SI units, and the elevation and 3D views of a four-layer project with a water table and a
-// belled shaft, before and after a run. Run under a display (scripts/screenshots.sh uses
-// xvfb-run).
+// project and its menus open, the export dialog with the run's plots, the shaft-properties and
+// design-charts editors in English and SI units, and the elevation and 3D views of a
+// four-layer project with a water table and a belled shaft, before and after a run. Run under
+// a display (scripts/screenshots.sh uses xvfb-run).
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
@@ -16,14 +16,15 @@
 
 #include <QMdiSubWindow>
 #include <QMouseEvent>
-
 #include <QPrinter>
 
 #include "BlockView.h"
 #include "ElevationView.h"
+#include "ExportDialog.h"
 #include "GLWindow.h"
 #include "MainWindow.h"
 #include "PileDiagrams.h"
+#include "PlotAvailability.h"
 
 namespace {
 
@@ -166,6 +167,13 @@ int main(int argc, char** argv) {
     if (name.isEmpty() || !menu->menuAction()->isVisible()) continue;
     window.UpdateMenuStates();
     save(withMenuOpen(window, menu), folder, "menu-" + name + ".png");
+  }
+  {
+    talmo::TDlgExport dialog(window.Plots(), talmo::ExportablePlotRows(window.Plots(), window.Project(), true),
+                             window.Dialogs(), project);
+    dialog.show();
+    settle();
+    save(dialog.grab(), folder, "export-dialog.png");
   }
   window.Project().METHOD = 2;
   window.Project().IChart = 1;
