@@ -150,11 +150,10 @@ std::vector<TCurveStrip> CombinedCurveStrips(const TGraphPlot& plot, const TShaf
   // With every value 0 (or none at all) the curves have no scale: nothing is drawn.
   if (!(E > 0) || !std::isfinite(E)) return {};
   const double P = 2 * s.D * factor;
-  auto depthOf = [&](const TFloatPoint& p) {
-    double depth = useElevation ? groundElevation - p.y : p.y;
-    if (s.B > 0) depth = std::max(0.0, depth - s.B);
-    return depth;
-  };
+  // A point's depth is the shaft length it belongs to, the depth of that shaft's tip: the
+  // curve ends level with the tip drawn beside it. (Moving the points up by the excluded
+  // bottom length would show the capacity of a 45 ft shaft at 42 ft.)
+  auto depthOf = [&](const TFloatPoint& p) { return useElevation ? groundElevation - p.y : p.y; };
   std::vector<TCurveStrip> strips(static_cast<std::size_t>(lines));
   for (int i = 0; i < lines; ++i) {
     const auto& points = plot.Lines(i).Points();

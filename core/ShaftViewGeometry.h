@@ -119,10 +119,10 @@ struct TCurveStrip {
 };
 
 // The three curves of a combined capacity plot (skin friction, tip resistance, total), each
-// value scaled so that the largest magnitude over all three lines spans 2 D x factor. Depths
-// are read back from elevations when the plot holds them, and reduced by the excluded bottom
-// length B (kept at least 0). Empty when the plot has no points, or every value is 0: a
-// curve scale needs a nonzero largest value.
+// value scaled so that the largest magnitude over all three lines spans 2 D x factor. A point
+// lies at its shaft length (read back from the elevation when the plot holds elevations), so
+// each curve ends level with the shaft tip. Empty when the plot has no points, or every value
+// is 0: a curve scale needs a nonzero largest value.
 std::vector<TCurveStrip> CombinedCurveStrips(const TGraphPlot& plot, const TShaftProfile& profile,
                                              bool useElevation, double groundElevation, double factor);
 

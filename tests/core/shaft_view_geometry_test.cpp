@@ -177,14 +177,15 @@ TEST(BlockCurves, ValuesScaleToTwiceTheDiameterTimesTheFactor) {
   EXPECT_DOUBLE_EQ(strips[1].maxDepth, 20);
   EXPECT_DOUBLE_EQ(strips[2].labelX, 3 + 6);  // 1.5 D + 600 / 600 x 6
 
-  // Elevations (top 100) read back as depths, then less the excluded bottom of 4 ft.
+  // Elevations (top 100) read back as depths; an excluded bottom does not move the points:
+  // the capacity of a 20 ft shaft stays level with its tip at 20 ft.
   TGraphPlot elevations;
   fillCombined(elevations, 100, -1);
   s.B = 4;
   strips = CombinedCurveStrips(elevations, s, true, 100, 1.5);
-  EXPECT_DOUBLE_EQ(strips[0].quads[0][0].y, -6);
-  EXPECT_DOUBLE_EQ(strips[0].quads[0][1].y, 0);  // 0 - 4 is kept at 0
-  EXPECT_DOUBLE_EQ(strips[0].maxDepth, 16);
+  EXPECT_DOUBLE_EQ(strips[0].quads[0][0].y, -10);
+  EXPECT_DOUBLE_EQ(strips[0].quads[0][1].y, 0);
+  EXPECT_DOUBLE_EQ(strips[0].maxDepth, 20);
 }
 
 TEST(BlockCurves, AllZeroOrEmptyPlotsDrawNothing) {

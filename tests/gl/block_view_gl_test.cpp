@@ -76,6 +76,13 @@ TEST(BlockViewGL, RendersSoilShaftAndCurvesInTheirColours) {
   // The first layer's face, (0.8, 0.55, 0) at alpha 0.5 over the white background.
   EXPECT_GT(pixelsNear(image, QColor(230, 198, 128), 3), 100);
 
+  // Layer names and depths are written in black over the frame.
+  const int darkBefore = pixelsNear(image, Qt::black, 40);
+  f.view->Options().ShowSoilLayerLabels = true;
+  f.view->Options().ShowSoilLayerDepthLabels = true;
+  f.view->ApplyOptions();
+  EXPECT_GT(pixelsNear(f.frame(), Qt::black, 40), darkBefore + 100);
+
   // Without the soil the dark gray shaft shows as it is, and the curves once asked for (the
   // axes go too: their depth axis is red).
   f.view->Options().ShowSoilLayers = false;
