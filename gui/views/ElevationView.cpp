@@ -36,6 +36,30 @@ THatch hatchOf(int type) {
   }
 }
 
+// Hatches a band with lines 8 screen pixels apart (`scale` device pixels per screen pixel).
+// Drawn as lines rather than a pattern brush, so that a printed page has the spacing of the
+// screen rather than 8 printer dots.
+void hatchBand(QPainter& painter, const QRectF& band, const THatch& hatch, double scale) {
+  if (hatch.style == Qt::NoBrush) return;
+  const double step = 8 * scale;
+  const double h = band.height();
+  painter.save();
+  painter.setClipRect(band);
+  painter.setPen(QPen(hatch.colour, scale > 1 ? scale : 0));
+  const bool vertical = hatch.style == Qt::VerPattern || hatch.style == Qt::CrossPattern;
+  const bool falling = hatch.style == Qt::FDiagPattern || hatch.style == Qt::DiagCrossPattern;
+  const bool rising = hatch.style == Qt::DiagCrossPattern;
+  for (double x = band.left() - h; x < band.right() + step; x += step) {
+    if (vertical && x >= band.left()) painter.drawLine(QPointF(x, band.top()), QPointF(x, band.bottom()));
+    if (falling) painter.drawLine(QPointF(x, band.top()), QPointF(x + h, band.bottom()));
+    if (rising) painter.drawLine(QPointF(x, band.bottom()), QPointF(x + h, band.top()));
+  }
+  if (hatch.style == Qt::CrossPattern)
+    for (double y = band.top(); y < band.bottom(); y += step)
+      painter.drawLine(QPointF(band.left(), y), QPointF(band.right(), y));
+  painter.restore();
+}
+
 // Where the profile goes on a surface: the screen window or a printed page.
 struct TElevationLayout {
   std::function<QPointF(TViewPoint)> map;  // model point to device point
@@ -44,7 +68,7 @@ struct TElevationLayout {
   QString depthUnit;                       // appended to the depths of the band texts
   double strokeStart = 0, strokeStep = 0, strokeEnd = 0, strokeSize = 0;  // ground strokes
   double penWidth = 0;                     // 0: cosmetic one-pixel lines
-  double hatchScale = 1;                   // hatch spacing against a screen pixel
+  double hatchScale = 1;                   // device pixels per screen pixel (hatch spacing)
 };
 
 void drawProfile(QPainter& painter, const TShaftProfile& s, const TElevationLayout& layout, bool omitHatches) {
@@ -56,10 +80,9 @@ void drawProfile(QPainter& painter, const TShaftProfile& s, const TElevationLayo
   for (std::size_t i = 0; i < s.layers.size(); ++i) {
     const double top = s.LayerTop(i), bottom = s.layers[i].bottomDepth;
     const QRectF band(QPointF(layout.bandLeft, row(top)), QPointF(layout.bandRight, row(bottom)));
-    const THatch hatch = hatchOf(s.layers[i].type);
-    QBrush brush(hatch.colour, omitHatches ? Qt::NoBrush : hatch.style);
-    brush.setTransform(QTransform::fromScale(layout.hatchScale, layout.hatchScale));
-    painter.setBrush(brush);
+    if (!omitHatches) hatchBand(painter, band, hatchOf(s.layers[i].type), layout.hatchScale);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(band);
     if (i == 0) {
       // The ground surface with its strokes below.
