@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <filesystem>
 
 #include "ActionIcons.h"
@@ -323,9 +324,15 @@ void TMainForm::buildToolBar() {
 // The navigation controls of the 3D view: four mouse modes, then three one-click steps.
 void TMainForm::build3DTools() {
   navigationTools_ << toolBar_->addSeparator();
+  // Icons only (the names are the tooltips): the row still fits beside the other buttons.
+  auto iconOnly = [this](QAction* tool) {
+    if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(tool)))
+      button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  };
   auto* modes = new QActionGroup(this);
   for (auto [text, option] : {std::pair{"Panning", 1}, {"Zooming", 2}, {"Rotating", 3}, {"Zoom Window", 4}}) {
     QAction* tool = toolBar_->addAction(CommandIcon(text), text);
+    iconOnly(tool);
     tool->setCheckable(true);
     modes->addAction(tool);
     connect(tool, &QAction::triggered, this, [this, option = option] {
@@ -338,6 +345,7 @@ void TMainForm::build3DTools() {
       {"Zoom In", &TDlgBlock::ZoomIn}, {"Zoom Out", &TDlgBlock::ZoomOut}, {"Restart View", &TDlgBlock::RestartView}};
   for (auto [text, step] : steps) {
     QAction* tool = toolBar_->addAction(CommandIcon(text), text);
+    iconOnly(tool);
     connect(tool, &QAction::triggered, this, [this, step = step] {
       if (TDlgBlock* view = BlockView()) (view->*step)();
     });
