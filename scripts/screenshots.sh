@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the desktop program under a virtual display: the main window with an example
-# project and each menu open, and the shaft-properties and design-charts editors in English and
-# SI units. Usage: scripts/screenshots.sh [output folder] (default /tmp/talmo-shots).
+# project and each menu open, the shaft-properties and design-charts editors in English and SI
+# units, the soil layer editor with four layers (soil-layers-*.png, English ASD and SI LRFD) and
+# the soil property editor of sand, clay, strong rock and weak rock (soil-properties-*.png). Usage: scripts/screenshots.sh [output folder] (default /tmp/talmo-shots).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build-test}

@@ -36,6 +36,11 @@ QString TDesktopDialogs::SaveFile(QWidget* parent, const QString& title, const Q
   return QFileDialog::getSaveFileName(parent, title, proposed, filters.join(";;"));
 }
 
+bool TUserDialogs::AskYesNo(QWidget* parent, const QString& text) {
+  return QMessageBox::question(parent, QStringLiteral("Confirm"), MessageText(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 void TDesktopDialogs::Information(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, QStringLiteral("Information"), MessageText(text));
 }
