@@ -241,13 +241,18 @@ void TDlgSoilLayers::fitWindow() {
   const QSize content = gridHolder_->sizeHint();
   int height = content.height();
   if (LayerCount() > kVisibleLayers) {
-    const QRect firstShown = grid_->cellRect(kHeadingRows, kTypeColumn);
-    const QRect lastShown = grid_->cellRect(kHeadingRows + kVisibleLayers - 1, kTypeColumn);
-    height = lastShown.bottom() + grid_->contentsMargins().bottom() + 1;
-    if (firstShown.isNull() || lastShown.isNull()) height = content.height();
+    const QMargins margins = grid_->contentsMargins();
+    const int spacing = grid_->verticalSpacing();
+    int headings = 0;
+    for (int line = 0; line < kHeadingRows; ++line)
+      headings += headings_[static_cast<std::size_t>(kEditColumn * kHeadingRows + line)]->sizeHint().height() + spacing;
+    int rowHeight = 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{rows_[0].type, rows_[0].fields[0], rows_[0].edit})
+      rowHeight = std::max(rowHeight, w->sizeHint().height());
+    height = margins.top() + headings + kVisibleLayers * (rowHeight + spacing) - spacing;
   }
   const int frame = 2 * scroll_->frameWidth();
-  scroll_->setMinimumSize(content.width() + scroll_->verticalScrollBar()->sizeHint().width() + frame,
+  scroll_->setFixedSize(content.width() + scroll_->verticalScrollBar()->sizeHint().width() + frame,
                           std::min(height, content.height()) + frame);
   adjustSize();
   if (auto* frameWindow = qobject_cast<QMdiSubWindow*>(parentWidget())) frameWindow->adjustSize();

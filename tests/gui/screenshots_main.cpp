@@ -142,6 +142,15 @@ int main(int argc, char** argv) {
     save(window.grab(), folder, units == 1 ? "soil-layers-english-asd.png" : "soil-layers-si-lrfd.png");
     window.CloseChildEditors();
   }
+  // Forty layers: the grid scrolls and no layer can be added.
+  window.Tables().D().SetRowCount(talmo::kMaxLayers);
+  for (int row = 0; row < talmo::kMaxLayers; ++row) window.Tables().D().SetFloatValue(talmo::kLayerDepth, row, 5.0 * (row + 1));
+  window.ShowEditor(talmo::TMainForm::Editor::SoilLayers);
+  window.MdiArea()->activeSubWindow()->move(0, 0);
+  settle();
+  save(window.grab(), folder, "soil-layers-forty.png");
+  window.CloseChildEditors();
+  window.Tables().D().SetRowCount(4);
   window.SetUnits(1);
   const char* names[] = {"sand", "clay", "strong-rock", "weak-rock"};
   for (int row = 0; row < 4; ++row) {
