@@ -213,9 +213,20 @@ void TDlgSoilLayers::LoadFromProject() {
     for (int line = 0; line < kHeadingRows; ++line)
       headings_[static_cast<std::size_t>(column * kHeadingRows + line)]->setText(lines[static_cast<std::size_t>(line)]);
   }
+  shownTables_ = layerTables();
   showColumns();
   updateButtons();
   fitWindow();
+}
+
+std::vector<int> TDlgSoilLayers::layerTables() const {
+  const TGridTable& d = host_.Tables().D();
+  std::vector<int> identifiers;
+  for (int row = 0; row < d.RowCount(); ++row) {
+    const TGridTable* table = d.GetDataValue(kLayerData, row);
+    identifiers.push_back(table ? table->Identifier() : -1);
+  }
+  return identifiers;
 }
 
 void TDlgSoilLayers::showColumns() {
@@ -261,14 +272,24 @@ void TDlgSoilLayers::fitWindow() {
 // ---------------------------------------------------------------- commands
 
 void TDlgSoilLayers::chooseType(int row, int index) {
+  if (reloadIfStale()) return;
   TGridTable& d = host_.Tables().D();
   if (row >= d.RowCount() || index < 0) return;
   if (d.GetIntValue(kLayerSoilType, row) == index + 1) return;
   ChangeSoilType(d, row, index + 1);
+  shownTables_ = layerTables();
   host_.MarkChanged();
 }
 
+bool TDlgSoilLayers::reloadIfStale() {
+  // Rows of a project that is gone are never written into its successor: show the new one.
+  if (layerTables() == shownTables_) return false;
+  LoadFromProject();
+  return true;
+}
+
 bool TDlgSoilLayers::storeRows() {
+  if (reloadIfStale()) return false;
   for (const TRow& r : rows_)
     for (TDataEdit* field : r.fields)
       if (!field->CloseQuery()) return false;
@@ -295,6 +316,7 @@ void TDlgSoilLayers::WriteToProject() {
 }
 
 bool TDlgSoilLayers::CheckInput() {
+  if (reloadIfStale()) return true;
   const int units = host_.Project().Units();
   const QString length = QString::fromStdString(ExpandUnitsString("L2", units));
   const auto shown = [&length](double value) {
@@ -365,6 +387,7 @@ void TDlgSoilLayers::DeleteLayerClick() {
 }
 
 void TDlgSoilLayers::EditLayerClick(int row) {
+  if (reloadIfStale()) return;
   const int type = host_.Tables().D().GetIntValue(kLayerSoilType, row);
   if (type < 1 || type > kSoilTypeCount) return;
   currentRow_ = row;

@@ -73,8 +73,15 @@ class TDlgSoilLayers : public TEditorWindow {
   // done before the rows of D move.
   bool storeRows();
   void chooseType(int row, int index);
+  // Identifiers of the layer tables of D's rows. A table gets a new identifier whenever it is
+  // made afresh, so a list that differs from the one shown means that D was replaced or reset
+  // behind the window (a new or opened project while this window refused to close).
+  std::vector<int> layerTables() const;
+  // Shows D afresh when it changed behind the window; true when it did.
+  bool reloadIfStale();
 
   std::vector<TRow> rows_;
+  std::vector<int> shownTables_;  // layerTables() as the rows show them
   std::vector<QLabel*> headings_;  // two per grid column
   int currentRow_ = 0;             // the row the user last worked in
   bool lrfd_ = false;

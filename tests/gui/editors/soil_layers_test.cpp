@@ -209,3 +209,25 @@ TEST(SoilLayers, AProfileThatCannotBeRightKeepsTheWindowOpen) {
 
 }  // namespace
 }  // namespace talmo
+
+namespace talmo {
+namespace {
+
+TEST(SoilLayers, RowsOfAReplacedProjectAreNeverWrittenIntoTheNewOne) {
+  TFakeHost host;
+  TDlgSoilLayers editor(host);
+  enterThreeLayers(host, editor);
+  Type(editor.Field(2, kLayerDepth), "25");  // typed, then the project is replaced
+  // File New or Open resets the tables while this window stays open.
+  host.tables.D().SetRowCount(0);
+  host.tables.D().SetRowCount(1);
+  host.tables.D().SetFloatValue(kLayerDepth, 0, 7);
+  EXPECT_TRUE(editor.CommitToProject());
+  EXPECT_EQ(host.tables.D().RowCount(), 1);
+  EXPECT_EQ(host.tables.D().GetFloatValue(kLayerDepth, 0), 7);
+  EXPECT_EQ(editor.LayerCount(), 1);
+  EXPECT_EQ(editor.Field(0, kLayerDepth)->text(), "7");
+}
+
+}  // namespace
+}  // namespace talmo
