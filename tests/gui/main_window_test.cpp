@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QTest>
 #include <clocale>
@@ -338,6 +339,42 @@ TEST(MainWindow, AProjectEnteredInTheEditorsIsSavedAsWrittenByHandAndRuns) {
         std::string("LAYER NO  3----WEAK ROCK"), echo("UNIAXIAL COMPRESSION STRENGTH OF ROCK,LB/SQ FT", "0.250E+06"),
         echo("SLUMP OF CONCRETE, IN", "0.700E+01"), echo("ELASTIC MODULUS FOR THE INTACT ROCK, LB/SQ IN.", "0.600E+06"),
         echo("ROCK QUALITY DESIGNATION (RQD) %", "0.850E+02"), echo("DEPTH, FT", "0.600E+02")})
+    EXPECT_NE(report.find(echoed), std::string::npos) << echoed;
+}
+
+TEST(MainWindow, AnSIProjectGetsItsLayersFromTheEditorsAndRunsInSI) {
+  MainWindowFixture f;
+  TMainForm& w = *f.window;
+  ASSERT_TRUE(w.FileNewClick());
+  w.SetUnits(2);
+  TProgramData& p = w.Project();
+  p.Title = "SI sand";
+  p.DSTART = 1;
+  p.PD = 12;
+  p.EPILE = 27800000;
+  w.ActionNamed("Soil Layer Data")->trigger();
+  auto* layers = qobject_cast<TDlgSoilLayers*>(w.MdiArea()->activeSubWindow()->widget());
+  ASSERT_NE(layers, nullptr);
+  EXPECT_EQ(layers->Heading(kLayerDepth), "Depth at Bottom * \n of each layer (m) ");
+  testing::Type(layers->Field(0, kLayerDepth), "20");
+  editLayer(*layers, 0, [](TDlgSoils& d) {
+    EXPECT_EQ(d.Fields(sand::UnitWeight)[0]->EditLabel()->text(), "1. Total Unit Weight (kN/m^3)");
+    typeTopAndBottom(d, sand::UnitWeight, "18", "19");
+    typeTopAndBottom(d, sand::BlowCounts, "15", "20");
+    typeTopAndBottom(d, sand::Ko, "0.5", "0.5");
+  });
+  const fs::path saved = f.dir / "si_sand.tm8d";
+  f.dialogs->saveAs = QString::fromStdString(saved.string());
+  w.ActionNamed("tool:Save File")->trigger();
+  const std::string text = test::readFile(saved);
+  EXPECT_NE(text.find("\r\n1 20 \r\n0.0 18 0 0 15 0 0 1 1 \r\n0.0 19 0 0 20 0 0 1 1 \r\n1 \r\n0.5 0.5 \r\n"),
+            std::string::npos)
+      << text;
+
+  w.CompRunClick();
+  const std::string report = test::readFile(fs::path(saved).replace_extension(".tm8o"));
+  for (const char* echoed : {"       SOIL UNIT WEIGHT, KN/CU M                         = 0.190E+02",
+                             "       DEPTH, M                                          = 0.200E+02"})
     EXPECT_NE(report.find(echoed), std::string::npos) << echoed;
 }
 
