@@ -24,6 +24,8 @@
 #include "LengthVariationEditors.h"
 #include "LoadingEditor.h"
 #include "ControlOptionsEditor.h"
+#include "ExportDialog.h"
+#include "PlotAvailability.h"
 #include "ProjectResults.h"
 #include "ResultLoading.h"
 #include "ShaftPropertiesEditor.h"
@@ -229,7 +231,7 @@ void TMainForm::buildMenus() {
   graphics->addSeparator();
   for (int k = 1; k <= 10; ++k) addNotYetItem(graphics, "Design Chart " + QString::number(k));
   graphics->addSeparator();
-  addNotYetItem(graphics, "Export Plots to Excel");
+  addItem(graphics, "Export Plots to Excel", [this] { ExportPlotsClick(); });
   for (QMenu* menu : {computationMenu_, dataMenu_}) menu->setToolTipsVisible(true);
 
   // Window
@@ -311,6 +313,7 @@ void TMainForm::UpdateMenuStates() {
   updateDataMenu();
   updateComputationMenu();
   updateWindowMenu();
+  ActionNamed("Export Plots to Excel")->setEnabled(plots_.ShowOutput && QFileInfo::exists(projectFile(".tm8p")));
 }
 
 void TMainForm::updateFileMenu() {
@@ -595,6 +598,13 @@ void TMainForm::CompRunClick() {
   curDir_ = QString::fromStdString(project.parent_path().string());
   updateComputationMenu();
   updateResultButtons();
+}
+
+void TMainForm::ExportPlotsClick() {
+  // The workbook goes beside the project by default, named after it.
+  TDlgExport dialog(plots_, ExportablePlotRows(plots_, *project_, QFileInfo::exists(projectFile(".tm8p"))),
+                    *dialogs_, projectFile(".xlsx"), this);
+  dialog.exec();
 }
 
 // ---------------------------------------------------------------- editors

@@ -82,6 +82,8 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Switches the project's unit system and refreshes open editors.
   void SetUnits(int units);
   void SetDesignMethod(int nlrfd);
+  // Opens the export of plots to a workbook ("Export Plots to Excel").
+  void ExportPlotsClick();
   // Shows a text file in the word processor, or in the built-in viewer when it cannot start.
   void ViewTextFile(const QString& fileName);
 

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QListWidget>
 #include <QTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "ExportDialog.h"
 #include "NumericField.h"
 #include "SoilLayersEditor.h"
 #include "SoilPropertiesEditor.h"
@@ -89,6 +91,8 @@ TEST(MainWindow, EditSaveRunAndLoadTheResults) {
   f.window->OpenFileName(QString::fromStdString(f.project.string()), kFilterCurrent);
   EXPECT_EQ(f.window->windowTitle(), "TALMO 2017.8.7 - Clay_over_sand.tm8d");
   EXPECT_FALSE(f.window->Project().Changed());
+  f.window->UpdateMenuStates();
+  EXPECT_FALSE(f.window->ActionNamed("Export Plots to Excel")->isEnabled());  // no results yet
 
   f.window->ShowEditor(TMainForm::Editor::WaterTable);
   TDataEdit* water = f.field("&Depth of water table");
@@ -129,6 +133,19 @@ TEST(MainWindow, EditSaveRunAndLoadTheResults) {
 
   f.window->UpdateMenuStates();
   EXPECT_TRUE(f.window->ActionNamed("Edit Output Text")->isEnabled());
+
+  // The export offers every plot of the run, in the fixed order, beginning with skin friction.
+  ASSERT_TRUE(f.window->ActionNamed("Export Plots to Excel")->isEnabled());
+  QStringList offered;
+  QTimer::singleShot(0, [&offered] {
+    auto* dialog = qobject_cast<TDlgExport*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    for (int i = 0; i < dialog->PlotList()->count(); ++i) offered << dialog->PlotList()->item(i)->text();
+    dialog->accept();
+  });
+  f.window->ActionNamed("Export Plots to Excel")->trigger();
+  EXPECT_EQ(offered.size(), 15);
+  EXPECT_EQ(offered.value(0), "Ultimate Skin Friction vs Depth");
   f.dialogs->programStarts = false;  // no word processor: the built-in viewer shows the report
   f.window->ActionNamed("Edit Output Text")->trigger();
   auto* viewer = qobject_cast<TTextViewer*>(f.window->MdiArea()->subWindowList().value(0)->widget());

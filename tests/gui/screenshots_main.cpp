@@ -1,8 +1,8 @@
 // Takes pictures of the desktop program as a user sees it: the main window with an example
-// project and its menus open, the shaft-properties and design-charts editors in English and SI
-// units, the soil layer editor with four layers (English ASD, SI LRFD) and the soil property
-// editor of sand, clay, strong rock and weak rock. Run under a display (scripts/screenshots.sh
-// uses xvfb-run).
+// project and its menus open, the export dialog with the run's plots, the shaft-properties and
+// design-charts editors in English and SI units, the soil layer editor with four layers (English
+// ASD, SI LRFD) and the soil property editor of sand, clay, strong rock and weak rock. Run under
+// a display (scripts/screenshots.sh uses xvfb-run).
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
@@ -13,10 +13,12 @@
 #include <QThread>
 #include <cstdio>
 
+#include "ExportDialog.h"
 #include "MainWindow.h"
 #include "SoilLayersEditor.h"
 #include "SoilPropertiesEditor.h"
 #include "SoilTypeChange.h"
+#include "PlotAvailability.h"
 
 namespace {
 
@@ -109,6 +111,13 @@ int main(int argc, char** argv) {
     if (name.isEmpty()) continue;
     window.UpdateMenuStates();
     save(withMenuOpen(window, menu), folder, "menu-" + name + ".png");
+  }
+  {
+    talmo::TDlgExport dialog(window.Plots(), talmo::ExportablePlotRows(window.Plots(), window.Project(), true),
+                             window.Dialogs(), project);
+    dialog.show();
+    settle();
+    save(dialog.grab(), folder, "export-dialog.png");
   }
   window.Project().METHOD = 2;
   window.Project().IChart = 1;
