@@ -216,7 +216,13 @@ void TDlgSoilLayers::LoadFromProject() {
   shownTables_ = layerTables();
   showColumns();
   updateButtons();
-  fitWindow();
+  // The window is fitted when its rows or columns change, not on every activation: a size the
+  // user chose stays.
+  // Sizes are only right once the window is shown.
+  if (const std::pair<int, bool> shape{LayerCount(), lrfd_}; !isVisible() || fittedFor_ != shape) {
+    fitWindow();
+    fittedFor_ = isVisible() ? std::optional(shape) : std::nullopt;
+  }
 }
 
 std::vector<int> TDlgSoilLayers::layerTables() const {

@@ -87,6 +87,7 @@ class TDlgSoilLayers : public TEditorWindow {
   bool lrfd_ = false;
   // The depths the last-layer warning was given for: the same profile passes the second time.
   std::optional<std::pair<double, double>> warned_;
+  std::optional<std::pair<int, bool>> fittedFor_;  // layer count and LRFD columns of the last fit
 
   QScrollArea* scroll_ = nullptr;
   QWidget* gridHolder_ = nullptr;
