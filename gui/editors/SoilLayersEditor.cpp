@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -164,6 +165,9 @@ TDlgSoilLayers::TRow TDlgSoilLayers::makeRow(int row) {
   connect(r.edit, &QPushButton::clicked, this, [this, row] { EditLayerClick(row); });
   grid_->addWidget(r.edit, gridRow, kEditColumn);
 
+  // Shown at once (a layout would show them only later), so the window is fitted to them.
+  for (QWidget* w : std::initializer_list<QWidget*>{r.label, r.type, r.edit}) w->show();
+  for (TDataEdit* field : r.fields) field->show();
   for (QWidget* w : std::initializer_list<QWidget*>{r.type, r.edit}) w->installEventFilter(this);
   for (TDataEdit* field : r.fields) field->installEventFilter(this);
   for (QWidget* w : std::initializer_list<QWidget*>{r.type, r.edit}) w->setProperty("layerRow", row);
@@ -271,6 +275,10 @@ void TDlgSoilLayers::fitWindow() {
   const int frame = 2 * scroll_->frameWidth();
   scroll_->setFixedSize(content.width() + scroll_->verticalScrollBar()->sizeHint().width() + frame,
                           std::min(height, content.height()) + frame);
+  // The layouts between the grid and this window learn the new size now, not at their next
+  // deferred pass, so that the window can be fitted to it.
+  for (QWidget* w = scroll_->parentWidget(); w != nullptr; w = w == this ? nullptr : w->parentWidget())
+    if (w->layout()) w->layout()->activate();
   adjustSize();
   if (auto* frameWindow = qobject_cast<QMdiSubWindow*>(parentWidget())) frameWindow->adjustSize();
 }
@@ -362,13 +370,21 @@ bool TDlgSoilLayers::CheckInput() {
   return true;
 }
 
+void TDlgSoilLayers::scrollTo(QWidget* control) {
+  // New rows have their places once the layout has run.
+  QPointer<QWidget> target(control);
+  QMetaObject::invokeMethod(this, [this, target] {
+    if (target) scroll_->ensureWidgetVisible(target);
+  }, Qt::QueuedConnection);
+}
+
 void TDlgSoilLayers::AddLayerClick() {
   if (LayerCount() >= kMaxLayers || !storeRows()) return;
   host_.Tables().D().AddRowGroup();
   host_.MarkChanged();
   LoadFromProject();
   currentRow_ = LayerCount() - 1;
-  scroll_->ensureWidgetVisible(rows_.back().type);
+  scrollTo(rows_.back().type);
 }
 
 void TDlgSoilLayers::InsertLayerClick() {
@@ -377,7 +393,7 @@ void TDlgSoilLayers::InsertLayerClick() {
   host_.Tables().D().InsertRowGroup(row);
   host_.MarkChanged();
   LoadFromProject();
-  scroll_->ensureWidgetVisible(rows_[static_cast<std::size_t>(row)].type);
+  scrollTo(rows_[static_cast<std::size_t>(row)].type);
 }
 
 void TDlgSoilLayers::DeleteLayerClick() {
@@ -399,7 +415,7 @@ void TDlgSoilLayers::EditLayerClick(int row) {
   currentRow_ = row;
   TDlgSoils properties(host_, row + 1, type, this);
   properties.exec();
-  scroll_->ensureWidgetVisible(rows_[static_cast<std::size_t>(row)].edit);
+  scrollTo(rows_[static_cast<std::size_t>(row)].edit);
 }
 
 }  // namespace talmo

@@ -69,6 +69,8 @@ class TDlgSoilLayers : public TEditorWindow {
   void showColumns();
   void updateButtons();
   void fitWindow();
+  // Scrolls the grid so that a control of a row shows.
+  void scrollTo(QWidget* control);
   // Lets every field accept its text and stores the rows in D, without the profile checks:
   // done before the rows of D move.
   bool storeRows();
