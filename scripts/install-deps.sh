@@ -2,7 +2,8 @@
 # Installs, only when missing, every Debian package that building and testing Talmo needs:
 # the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
 # libxlsxwriter (and python3-openpyxl, the independent reader the workbook tests use),
-# Xvfb/xauth/Mesa for tests that need a display or OpenGL, and clang with its
+# Xvfb/xauth/Mesa for tests that need a display or OpenGL, xdotool and ImageMagick for scripts
+# that drive the program with real key presses and take screenshots, and clang with its
 # runtime libraries (libFuzzer and the sanitizers) for the fuzz targets.
 # This is the only place in the repository that installs anything.
 set -euo pipefail
@@ -14,6 +15,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
   libxlsxwriter-dev python3-openpyxl
   xvfb xauth libgl1-mesa-dri
+  xdotool imagemagick
   ccache
 )
 

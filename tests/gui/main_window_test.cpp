@@ -26,65 +26,14 @@
 #include "SoilPropertiesEditor.h"
 #include "TextViewer.h"
 #include "engine/test_support.h"
-#include "gui/fake_editor_host.h"
 #include "gui/gui_support.h"
+#include "gui/main_window_fixture.h"
 
 namespace talmo {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Scripted answers for the questions the file commands ask.
-class TScriptedDialogs : public testing::TFakeDialogs {
- public:
-  Answer AskSaveChanges(QWidget*) override {
-    ++questions;
-    return answer;
-  }
-  QString SaveFile(QWidget*, const QString&, const QString&, const QStringList&) override { return saveAs; }
-  bool StartProgram(const QString& program, const QString& file) override {
-    started << program + " " + file;
-    return programStarts;
-  }
-  Answer answer = Answer::No;
-  int questions = 0;
-  QString saveAs;
-  bool programStarts = true;
-  QStringList started;
-};
-
-struct MainWindowFixture {
-  MainWindowFixture() {
-    auto scripted = std::make_unique<TScriptedDialogs>();
-    dialogs = scripted.get();
-    window = std::make_unique<TMainForm>(std::move(scripted));
-    window->SetEngineLibrary(TALMO_DLL_PATH);
-    window->show();
-    project = dir / "clay_over_sand.tm8d";
-    fs::copy_file(fs::path(TALMO_EXAMPLES_DIR) / "clay_over_sand.tm8d", project);
-  }
-  ~MainWindowFixture() {
-    window->Project().ResetChanged();
-    window.reset();
-    QDir::setCurrent(savedDir);
-  }
-  // The numeric field of the active editor with this caption.
-  TDataEdit* field(const QString& caption) {
-    for (TDataEdit* f : window->MdiArea()->activeSubWindow()->findChildren<TDataEdit*>())
-      if (f->Caption() == caption) return f;
-    ADD_FAILURE() << "no field " << caption.toStdString();
-    return nullptr;
-  }
-  QString path(const char* extension) const {
-    return QString::fromStdString(fs::path(project).replace_extension(extension).string());
-  }
-
-  QString savedDir = QDir::currentPath();
-  test::TempDir dir;
-  fs::path project;
-  TScriptedDialogs* dialogs = nullptr;
-  std::unique_ptr<TMainForm> window;
-};
+using testing::MainWindowFixture;
 
 TEST(MainWindow, EditSaveRunAndLoadTheResults) {
   MainWindowFixture f;
@@ -214,6 +163,7 @@ TEST(MainWindow, DataMenuFollowsTheProject) {
       {2, 0, 0, 2, true, true, true},
       {2, 1, 0, 1, true, false, false},
       {2, 0, 1, 2, false, true, true},
+      {2, 1, 1, 2, true, true, true},  // both set by a file: either can be switched off
   };
   for (const Case& c : cases) {
     p.METHOD = c.method;
@@ -224,6 +174,7 @@ TEST(MainWindow, DataMenuFollowsTheProject) {
     EXPECT_EQ(f.window->ActionNamed("Evaluate Multiple Shaft Lengths")->isEnabled(), c.lengthsEnabled);
     EXPECT_EQ(f.window->ActionNamed("ASD/LRFD Design Charts")->isEnabled(), c.chartsEnabled);
     EXPECT_EQ(f.window->ActionNamed("Factor of Safety (Allowable Stress Design)")->isEnabled(), c.fsEnabled);
+    EXPECT_EQ(f.window->ActionNamed("tool:Factor of Safety (ASD)")->isEnabled(), c.fsEnabled);
   }
   // The soil layers are entered from the menu and from the toolbar.
   QAction* layers = f.window->ActionNamed("Soil Layer Data");
