@@ -157,6 +157,7 @@ TDlgSoilLayers::TRow TDlgSoilLayers::makeRow(int row) {
     field->SetMessageHandler(
         [this](QWidget* source, const QString& text) { host_.Dialogs().Information(source->window(), text); });
     WatchField(field);
+    if (i == 0) connect(field, &QLineEdit::textEdited, this, [this] { profileEdited_ = true; });
     grid_->addWidget(field, gridRow, kFirstNumberColumn + static_cast<int>(i));
     r.fields[i] = field;
   }
@@ -327,10 +328,13 @@ void TDlgSoilLayers::WriteToProject() {
     }
   }
   if (changed) host_.MarkChanged();
+  profileEdited_ = false;
 }
 
 bool TDlgSoilLayers::CheckInput() {
   if (reloadIfStale()) return true;
+  // The profile is checked once the user has worked on it: a project as loaded stands.
+  if (!profileEdited_) return true;
   const int units = host_.Project().Units();
   const QString length = QString::fromStdString(ExpandUnitsString("L2", units));
   const auto shown = [&length](double value) {
@@ -383,6 +387,7 @@ void TDlgSoilLayers::AddLayerClick() {
   host_.Tables().D().AddRowGroup();
   host_.MarkChanged();
   LoadFromProject();
+  profileEdited_ = true;
   currentRow_ = LayerCount() - 1;
   scrollTo(rows_.back().type);
 }
@@ -393,6 +398,7 @@ void TDlgSoilLayers::InsertLayerClick() {
   host_.Tables().D().InsertRowGroup(row);
   host_.MarkChanged();
   LoadFromProject();
+  profileEdited_ = true;
   scrollTo(rows_[static_cast<std::size_t>(row)].type);
 }
 
@@ -406,6 +412,7 @@ void TDlgSoilLayers::DeleteLayerClick() {
   host_.Tables().D().DeleteRowGroup(row);
   host_.MarkChanged();
   LoadFromProject();
+  profileEdited_ = true;
 }
 
 void TDlgSoilLayers::EditLayerClick(int row) {

@@ -6,9 +6,9 @@
 //
 // Type, layer tables and the row structure live in the project's soil-layer table D and change
 // there at once; the numeric fields are written back when the window loses the focus or
-// closes, after every field has accepted its text and the profile has passed its checks
-// (each layer deeper than the one above; a warning when the last layer ends less than two
-// shaft diameters below the shaft bottom).
+// closes, after every field has accepted its text and, once the user has worked on the
+// profile, the profile has passed its checks (each layer deeper than the one above; a warning
+// when the last layer ends less than two shaft diameters below the shaft bottom).
 #include <QString>
 #include <array>
 #include <optional>
@@ -86,6 +86,7 @@ class TDlgSoilLayers : public TEditorWindow {
   std::vector<int> shownTables_;  // layerTables() as the rows show them
   std::vector<QLabel*> headings_;  // two per grid column
   int currentRow_ = 0;             // the row the user last worked in
+  bool profileEdited_ = false;     // depths typed or layers added, inserted or deleted since the last write
   bool lrfd_ = false;
   // The depths the last-layer warning was given for: the same profile passes the second time.
   std::optional<std::pair<double, double>> warned_;

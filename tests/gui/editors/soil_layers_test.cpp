@@ -169,6 +169,10 @@ TEST(SoilLayers, ATypeChangeKeepsTheSharedValues) {
 TEST(SoilLayers, AProfileThatCannotBeRightKeepsTheWindowOpen) {
   TFakeHost host;
   TDlgSoilLayers editor(host);
+  // A project as loaded (a new one: one layer to depth 0) stands until the user works on it.
+  editor.LoadFromProject();
+  EXPECT_TRUE(editor.CommitToProject());
+  EXPECT_TRUE(host.dialogs.messages.isEmpty());
   enterThreeLayers(host, editor);
   TGridTable& d = host.tables.D();
   struct Case {
@@ -196,6 +200,7 @@ TEST(SoilLayers, AProfileThatCannotBeRightKeepsTheWindowOpen) {
   host.project.DSTART = 2;
   host.project.DIALIM = 3;
   host.dialogs.messages.clear();
+  Type(editor.Field(2, kLayerDepth), "30");
   EXPECT_FALSE(editor.CommitToProject());
   EXPECT_EQ(host.dialogs.messages,
             QStringList{"Warning: the bottom of the last layer (30 ft) should be deeper than the shaft bottom plus "
