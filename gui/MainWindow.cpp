@@ -35,6 +35,7 @@
 #include "ResultLoading.h"
 #include "ShaftPropertiesEditor.h"
 #include "SimpleEditor.h"
+#include "SoilLayersEditor.h"
 #include "TextViewer.h"
 #include "TitleEditor.h"
 
@@ -187,7 +188,7 @@ void TMainForm::buildMenus() {
     methodGroup->addAction(item);
   }
   addItem(dataMenu_, "&Drilled-Shaft Properties", [this] { showEditor(Editor::ShaftProperties); });
-  addNotYetItem(dataMenu_, "Soil &Layer Data");
+  addItem(dataMenu_, "Soil &Layer Data", [this] { showEditor(Editor::SoilLayers); });
   addItem(dataMenu_, "&Factor of Safety (Allowable Stress Design)", [this] { showEditor(Editor::FactorOfSafety); });
   QMenu* computation = dataMenu_->addMenu("&Computation Methods");
   auto* computationGroup = new QActionGroup(this);
@@ -685,6 +686,10 @@ void TMainForm::SetDesignMethod(int nlrfd) {
   MarkChanged();
   showLrfdColumns();
   UpdateMenuStates();
+  // An open layer editor shows or hides its two resistance-factor columns.
+  if (QPointer<QMdiSubWindow> window = editors_.value(Editor::SoilLayers); window && !window->isHidden())
+    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget()); editor && editor->CommitToProject())
+      editor->LoadFromProject();
 }
 
 void TMainForm::ViewTextFile(const QString& fileName) {
@@ -758,6 +763,7 @@ TEditorWindow* TMainForm::makeEditor(Editor editor) {
     case Editor::MultipleLengths: return new TfrmVaryLength(*this);
     case Editor::DesignCharts: return new TfrmDesignChart(*this);
     case Editor::Options: return new TDlgOptions(*this);
+    case Editor::SoilLayers: return new TDlgSoilLayers(*this);
   }
   return nullptr;
 }

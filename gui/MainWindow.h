@@ -68,7 +68,7 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Opens an editor (created on first use, then brought to the front).
   enum class Editor {
     Title, ShaftProperties, FactorOfSafety, ShaftLength, DesignLoad, WaterTable, MultipleLengths,
-    DesignCharts, Options
+    DesignCharts, Options, SoilLayers
   };
   void ShowEditor(Editor editor) { showEditor(editor); }
   // The editor's window while it is open, else nullptr.

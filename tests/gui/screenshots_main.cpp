@@ -1,8 +1,10 @@
 // Takes pictures of the desktop program as a user sees it: the main window with an example
 // project and its menus open, its toolbar and menu icons, the export dialog with the run's plots,
-// the shaft-properties and design-charts editors in English and SI units, and the elevation and
-// 3D views of a four-layer project with a water table and a belled shaft, before and after a
-// run. Run under a display (scripts/screenshots.sh uses xvfb-run).
+// the shaft-properties and design-charts editors in English and SI units, the soil layer editor
+// with four layers (English ASD, SI LRFD), the soil property editor of sand, clay, strong rock
+// and weak rock, and the elevation and 3D views of a four-layer project with a water table and
+// a belled shaft, before and after a run. Run under a display (scripts/screenshots.sh uses
+// xvfb-run).
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
@@ -24,6 +26,9 @@
 #include "ExportDialog.h"
 #include "GLWindow.h"
 #include "MainWindow.h"
+#include "SoilLayersEditor.h"
+#include "SoilPropertiesEditor.h"
+#include "SoilTypeChange.h"
 #include "PileDiagrams.h"
 #include "PlotAvailability.h"
 
@@ -64,6 +69,32 @@ QPixmap withMenuOpen(talmo::TMainForm& window, QMenu* menu) {
   painter.drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
   menu->hide();
   return picture;
+}
+
+// Four layers of a typical profile: sand, clay, strong rock and weak rock, in English units.
+void fourLayers(talmo::TGridTable& d) {
+  using namespace talmo;
+  d.SetRowCount(4);
+  const int types[] = {kSoilSand, kSoilClay, kSoilStrongRockSideOrTip, kSoilWeakRock};
+  const double depths[] = {12, 30, 45, 70};
+  // Top and bottom values by column of each layer's own table.
+  const std::vector<std::vector<std::pair<double, double>>> values = {
+      {{115, 120}, {32, 34}, {12, 18}, {0.5, 0.45}, {0, 0}, {1, 1}, {0, 0}, {0, 0}},
+      {{110, 115}, {1000, 1500}, {0, 0}, {0, 0}, {0, 0}},
+      {{300000, 350000}, {576000, 576000}, {1, 1}, {0.01, 0.01}, {3, 3}, {2000000, 2500000}, {70, 80}},
+      {{200000, 250000}, {1, 2}, {7, 7}, {30, 30}, {3, 3}, {500000, 600000}, {80, 85}},
+  };
+  for (int row = 0; row < 4; ++row) {
+    ChangeSoilType(d, row, types[row]);
+    d.SetFloatValue(kLayerDepth, row, depths[row]);
+    TGridTable& t = *d.GetDataValue(kLayerData, row);
+    for (int c = 0; c < static_cast<int>(values[static_cast<std::size_t>(row)].size()); ++c) {
+      const auto [top, bottom] = values[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
+      t.SetFloatValue(c, 0, top);
+      t.SetFloatValue(c, 1, bottom);
+    }
+  }
+  d.SetFloatValue(kLayerMaxSideFriction, 1, 4000);
 }
 
 // What the display shows of the main window and the windows over it. QWidget::grab() leaves
@@ -198,6 +229,40 @@ int main(int argc, char** argv) {
     settle();
     save(window.grab(), folder, "design-charts-" + system + ".png");
     window.CloseChildEditors();
+  }
+
+  // The soil layers of a new project with four layers, English ASD and SI LRFD.
+  window.FileNewClick();
+  fourLayers(window.Tables().D());
+  window.Project().PD = 40;
+  window.Project().DSTART = 3;
+  for (int units : {1, 2}) {
+    window.SetUnits(units);
+    window.SetDesignMethod(units == 1 ? 2 : 1);
+    window.ShowEditor(talmo::TMainForm::Editor::SoilLayers);
+    window.MdiArea()->activeSubWindow()->move(0, 0);
+    settle();
+    save(window.grab(), folder, units == 1 ? "soil-layers-english-asd.png" : "soil-layers-si-lrfd.png");
+    window.CloseChildEditors();
+  }
+  // Forty layers: the grid scrolls and no layer can be added.
+  window.Tables().D().SetRowCount(talmo::kMaxLayers);
+  for (int row = 0; row < talmo::kMaxLayers; ++row) window.Tables().D().SetFloatValue(talmo::kLayerDepth, row, 5.0 * (row + 1));
+  window.ShowEditor(talmo::TMainForm::Editor::SoilLayers);
+  window.MdiArea()->activeSubWindow()->move(0, 0);
+  settle();
+  save(window.grab(), folder, "soil-layers-forty.png");
+  window.CloseChildEditors();
+  window.Tables().D().SetRowCount(4);
+  window.SetUnits(1);
+  const char* names[] = {"sand", "clay", "strong-rock", "weak-rock"};
+  for (int row = 0; row < 4; ++row) {
+    const int type = window.Tables().D().GetIntValue(talmo::kLayerSoilType, row);
+    talmo::TDlgSoils properties(window, row + 1, type, &window);
+    properties.show();
+    settle();
+    save(properties.grab(), folder, QString("soil-properties-") + names[row] + ".png");
+    properties.reject();
   }
   window.Project().ResetChanged();
   shaftViews(window, work.path(), folder);
