@@ -18,18 +18,24 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <filesystem>
 
+#include "ActionIcons.h"
 #include "Errors.h"
 #include "LengthVariationEditors.h"
 #include "LoadingEditor.h"
+#include "Manuals.h"
 #include "ControlOptionsEditor.h"
+#include "BlockView.h"
+#include "ElevationView.h"
 #include "ExportDialog.h"
 #include "PlotAvailability.h"
 #include "ProjectResults.h"
 #include "ResultLoading.h"
 #include "ShaftPropertiesEditor.h"
 #include "SimpleEditor.h"
+#include "SoilLayersEditor.h"
 #include "TextViewer.h"
 #include "TitleEditor.h"
 
@@ -68,7 +74,10 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+  // The 3D view outlives this object's own part of the destruction: it must not call back.
+  if (blockView_ && blockView_->widget()) blockView_->widget()->disconnect(this);
   // Editors refer to the project: they go first.
+  CloseChildEditors();
   mdi_->closeAllSubWindows();
 }
 
@@ -122,7 +131,7 @@ bool TMainForm::projectHasDefaultName() const {
 
 QAction* TMainForm::addItem(QMenu* menu, const QString& text, std::function<void()> handler,
                             const QKeySequence& shortcut) {
-  QAction* action = menu->addAction(text);
+  QAction* action = menu->addAction(CommandIcon(plain(text)), text);
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
   connect(action, &QAction::triggered, this, [this, handler] { runGuarded(handler); });
   actions_.insert(plain(text), action);
@@ -153,7 +162,7 @@ void TMainForm::buildMenus() {
     connect(action, &QAction::triggered, this, [this, i] {
       const QString file = QString::fromStdString(recent_.Entry(i));
       runGuarded([this, file] {
-        if (AskToSave()) OpenByExtension(file);
+        if (ReadyToReplaceProject()) OpenByExtension(file);
       });
     });
     recentActions_ << action;
@@ -179,7 +188,7 @@ void TMainForm::buildMenus() {
     methodGroup->addAction(item);
   }
   addItem(dataMenu_, "&Drilled-Shaft Properties", [this] { showEditor(Editor::ShaftProperties); });
-  addNotYetItem(dataMenu_, "Soil &Layer Data");
+  addItem(dataMenu_, "Soil &Layer Data", [this] { showEditor(Editor::SoilLayers); });
   addItem(dataMenu_, "&Factor of Safety (Allowable Stress Design)", [this] { showEditor(Editor::FactorOfSafety); });
   QMenu* computation = dataMenu_->addMenu("&Computation Methods");
   auto* computationGroup = new QActionGroup(this);
@@ -211,8 +220,8 @@ void TMainForm::buildMenus() {
   addItem(computationMenu_, "Edit I&nput Text", [this] { ViewTextFile(QString::fromStdString(project_->FileName)); });
   addItem(computationMenu_, "Edit &Processor-Run Notes", [this] { ViewTextFile(projectFile(".tm8r")); });
   addItem(computationMenu_, "Edit &Output Text", [this] { ViewTextFile(projectFile(".tm8o")); });
-  addNotYetItem(computationMenu_, "&View Shaft Elevation");
-  addNotYetItem(computationMenu_, "3D View");
+  addItem(computationMenu_, "&View Shaft Elevation", [this] { ShowElevationView(); });
+  addItem(computationMenu_, "3D View", [this] { ShowBlockView(); });
 
   // Graphics: the plot windows come with the plotting work.
   QMenu* graphics = menuBar()->addMenu("&Graphics");
@@ -239,11 +248,15 @@ void TMainForm::buildMenus() {
   addItem(windowMenu_, "&Arrange Icons", [this] { mdi_->tileSubWindows(); });
   windowSeparator_ = windowMenu_->addSeparator();
 
+  build3DMenu();
+
   // Help
   QMenu* help = menuBar()->addMenu("&Help");
-  for (const char* manual : {"Talmo 2017 Users Manual.pdf", "TalmoTechnicalManual.bat"}) {
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(manual);
-    addItem(help, QString(manual).startsWith("Talmo 2017") ? "&User's Manual" : "&Technical Manual", [this, file] {
+  // The manuals are HTML pages, opened in the desktop's default viewer.
+  for (auto [text, manual] : {std::pair{"&User's Manual", kUsersManual}, {"&Technical Manual", kTechnicalManual}}) {
+    const QString file = QString::fromStdString(
+        FindManual(QCoreApplication::applicationDirPath().toStdString(), manual).string());
+    addItem(help, text, [this, file] {
       if (!QFileInfo::exists(file) || !dialogs_->OpenDocument(file))
         dialogs_->Information(this, "The manual \"" + file + "\" could not be opened.");
     });
@@ -266,10 +279,11 @@ void TMainForm::buildMenus() {
 
 void TMainForm::buildToolBar() {
   toolBar_ = addToolBar("Tools");
-  toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // Icons with the short text under them; the hints are the tooltips.
+  toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   auto button = [this](const QString& text, const QString& hint, const QString& action, bool commitFirst) {
     QAction* target = ActionNamed(action);
-    QAction* tool = toolBar_->addAction(text);
+    QAction* tool = toolBar_->addAction(CommandIcon(hint), text);
     tool->setToolTip(hint);
     if (target == nullptr || !target->isEnabled()) {
       tool->setEnabled(false);
@@ -292,19 +306,104 @@ void TMainForm::buildToolBar() {
   button("F.S.", "Factor of Safety (ASD)", "Factor of Safety (Allowable Stress Design)", false);
   toolBar_->addSeparator();
   button("Run", "Run Data File", "Run Analysis", true);
-  QAction* output = toolBar_->addAction("Output");
+  QAction* output = toolBar_->addAction(CommandIcon("View Output"), "Output");
   output->setToolTip("View Output");
   connect(output, &QAction::triggered, this, [this] { ViewTextFile(projectFile(".tm8o")); });
   actions_.insert("tool:View Output", output);
   button("Profile", "View Soil Profile", "View Shaft Elevation", false);
   button("3D", "3D View", "3D View", false);
-  for (const char* hint : {"Combined Plot (Ultimate)", "Combined Plot (LRFD/ASD)", "Load vs. Settlement", "t-z curves",
-                           "Q-w curves"}) {
-    QAction* tool = toolBar_->addAction(hint);
+  for (auto [text, hint] : {std::pair{"Ultimate", "Combined Plot (Ultimate)"}, {"LRFD/ASD", "Combined Plot (LRFD/ASD)"},
+                            {"Load-Settl.", "Load vs. Settlement"}, {"t-z", "t-z curves"}, {"Q-w", "Q-w curves"}}) {
+    QAction* tool = toolBar_->addAction(CommandIcon(hint), text);
     tool->setToolTip(QString(hint) + " (" + kNotYet + ")");
     tool->setEnabled(false);
     actions_.insert(QString("tool:") + hint, tool);
   }
+  build3DTools();
+}
+
+// The navigation controls of the 3D view: four mouse modes, then three one-click steps.
+void TMainForm::build3DTools() {
+  navigationTools_ << toolBar_->addSeparator();
+  // Icons only (the names are the tooltips): the row still fits beside the other buttons.
+  auto iconOnly = [this](QAction* tool) {
+    if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(tool)))
+      button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  };
+  auto* modes = new QActionGroup(this);
+  for (auto [text, option] : {std::pair{"Panning", 1}, {"Zooming", 2}, {"Rotating", 3}, {"Zoom Window", 4}}) {
+    QAction* tool = toolBar_->addAction(CommandIcon(text), text);
+    iconOnly(tool);
+    tool->setCheckable(true);
+    modes->addAction(tool);
+    connect(tool, &QAction::triggered, this, [this, option = option] {
+      if (TDlgBlock* view = BlockView()) view->SetMouseOption(option);
+    });
+    actions_.insert(QString("tool:") + text, tool);
+    navigationTools_ << tool;
+  }
+  const std::pair<const char*, void (TDlgBlock::*)()> steps[] = {
+      {"Zoom In", &TDlgBlock::ZoomIn}, {"Zoom Out", &TDlgBlock::ZoomOut}, {"Restart View", &TDlgBlock::RestartView}};
+  for (auto [text, step] : steps) {
+    QAction* tool = toolBar_->addAction(CommandIcon(text), text);
+    iconOnly(tool);
+    connect(tool, &QAction::triggered, this, [this, step = step] {
+      if (TDlgBlock* view = BlockView()) (view->*step)();
+    });
+    actions_.insert(QString("tool:") + text, tool);
+    navigationTools_ << tool;
+  }
+  show3DControls(false);
+}
+
+// "Show 3D View": the display switches of the 3D view, shown while the view exists.
+void TMainForm::build3DMenu() {
+  show3DMenu_ = menuBar()->addMenu("Show 3D View");
+  const std::pair<const char*, bool TBlockOptions::*> switches[] = {
+      {"Shaft", &TBlockOptions::ShowShaft},
+      {"Water Level", &TBlockOptions::ShowWaterLevel},
+      {"Soil Layers", &TBlockOptions::ShowSoilLayers},
+      {"Layer Labels", &TBlockOptions::ShowSoilLayerLabels},
+      {"Layer Depths", &TBlockOptions::ShowSoilLayerDepthLabels},
+      {"Global Axes", &TBlockOptions::ShowLocalAxes}};
+  for (auto [text, option] : switches) {
+    QAction* item = addItem(show3DMenu_, text, [this, option = option] {
+      if (TDlgBlock* view = BlockView()) {
+        view->Options().*option = !(view->Options().*option);
+        view->ApplyOptions();
+      }
+      update3DMenu();
+    });
+    item->setCheckable(true);
+  }
+  show3DMenu_->addSeparator();
+  addItem(show3DMenu_, "Combined Plots", [this] {
+    if (TDlgBlock* view = BlockView()) view->ShowCombinedPlotsOptions();
+  });
+  connect(show3DMenu_, &QMenu::aboutToShow, this, &TMainForm::update3DMenu);
+  show3DMenu_->menuAction()->setVisible(false);
+}
+
+void TMainForm::update3DMenu() {
+  TDlgBlock* view = BlockView();
+  if (view == nullptr) return;
+  const TBlockOptions& o = view->Options();
+  const std::pair<const char*, bool> checks[] = {{"Shaft", o.ShowShaft},
+                                                 {"Water Level", o.ShowWaterLevel},
+                                                 {"Soil Layers", o.ShowSoilLayers},
+                                                 {"Layer Labels", o.ShowSoilLayerLabels},
+                                                 {"Layer Depths", o.ShowSoilLayerDepthLabels},
+                                                 {"Global Axes", o.ShowLocalAxes}};
+  for (auto [text, checked] : checks) ActionNamed(text)->setChecked(checked);
+  ActionNamed("Layer Labels")->setEnabled(o.ShowSoilLayers);
+  ActionNamed("Layer Depths")->setEnabled(o.ShowSoilLayers);
+  ActionNamed("Combined Plots")
+      ->setEnabled(plots_.ShowOutput && o.ShowShaft && QFileInfo::exists(projectFile(".tm8p")));
+}
+
+void TMainForm::show3DControls(bool shown) {
+  show3DMenu_->menuAction()->setVisible(shown);
+  for (QAction* tool : navigationTools_) tool->setVisible(shown);
 }
 
 void TMainForm::UpdateMenuStates() {
@@ -344,12 +443,15 @@ void TMainForm::updateDataMenu() {
     lengths->setEnabled(false);
     charts->setEnabled(false);
   } else {
-    // The two evaluations exclude each other.
+    // The two evaluations exclude each other; a file that sets both leaves both open so the
+    // user can switch one off.
+    const bool both = p.IPENT != 0 && p.IChart != 0;
     lengths->setChecked(p.IPENT == 1);
-    lengths->setEnabled(p.IChart == 0);
+    lengths->setEnabled(p.IChart == 0 || both);
     charts->setChecked(p.IChart == 1);
-    charts->setEnabled(p.IPENT == 0);
+    charts->setEnabled(p.IPENT == 0 || both);
   }
+  if (QAction* safetyTool = actions_.value("tool:Factor of Safety (ASD)")) safetyTool->setEnabled(p.NLRFD == 2);
 }
 
 void TMainForm::updateComputationMenu() {
@@ -388,6 +490,8 @@ void TMainForm::runGuarded(const std::function<void()>& command) {
   }
 }
 
+bool TMainForm::ReadyToReplaceProject() { return CommitActiveEditor() && AskToSave(); }
+
 bool TMainForm::CommitActiveEditor() {
   QMdiSubWindow* window = mdi_->activeSubWindow();
   if (window == nullptr) window = lastActive_;
@@ -412,6 +516,9 @@ void TMainForm::onSubWindowActivated(QMdiSubWindow* window) {
   lastActive_ = window;
   if (window) {
     if (auto* editor = qobject_cast<TEditorWindow*>(window->widget())) editor->LoadFromProject();
+    // The views follow the project's edits when they come to the front.
+    if (auto* block = qobject_cast<TDlgBlock*>(window->widget())) block->ApplyOptions();
+    else if (auto* side = qobject_cast<TDlgSideView*>(window->widget())) side->update();
   }
 }
 
@@ -422,14 +529,17 @@ bool TMainForm::AskToSave() {
     case TUserDialogs::Answer::No: return true;
     case TUserDialogs::Answer::Yes: break;
   }
-  FileSaveClick();
-  return !projectHasDefaultName();
+  // A cancelled Save As or a failed save cancels the command that asked.
+  return FileSaveClick() && !projectHasDefaultName();
 }
 
 void TMainForm::CloseChildEditors() {
   lastActive_ = nullptr;
   for (QMdiSubWindow* window : mdi_->subWindowList()) {
-    window->close();
+    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget()))
+      editor->CloseWithoutWriting();
+    else
+      window->close();
   }
 }
 
@@ -438,6 +548,7 @@ void TMainForm::replaceProject(std::unique_ptr<TProgramData> project) {
   updateCaption();
   clearResults();
   showLrfdColumns();
+  UpdateMenuStates();
 }
 
 void TMainForm::clearResults() {
@@ -448,7 +559,7 @@ void TMainForm::clearResults() {
 }
 
 bool TMainForm::FileNewClick() {
-  if (!AskToSave()) return false;
+  if (!ReadyToReplaceProject()) return false;
   CloseChildEditors();
   project_.reset();
   replaceProject(std::make_unique<TProgramData>(tables_));
@@ -456,7 +567,7 @@ bool TMainForm::FileNewClick() {
 }
 
 bool TMainForm::FileOpenClick() {
-  if (!AskToSave()) return false;
+  if (!ReadyToReplaceProject()) return false;
   int filterIndex = 1;
   const QString file = dialogs_->OpenFile(this, curDir_, kOpenFilters, filterIndex);
   if (file.isEmpty()) return false;
@@ -476,9 +587,19 @@ void TMainForm::OpenFileName(const QString& fileName, int filterIndex) {
     NumericLocaleGuard decimalPoint;
     load = TProgramData::CreateFromFile(tables_, toStd(path), filterIndex);
   }
+  if (!load.error.empty()) {
+    // What was read is kept for the user to see, but under the default name: saving it (Run
+    // Analysis saves first) must never write the partial project over the file it came from.
+    load.project->FileName = toStd(QDir(curDir_).filePath(kDefaultProjectName));
+  }
   replaceProject(std::move(load.project));
-  if (!load.error.empty()) dialogs_->Information(this, QString::fromStdString(load.error));
-  if (QFileInfo::exists(projectFile(".tm8p"))) loadResults(false);
+  if (!load.error.empty()) {
+    dialogs_->Information(this, QString::fromStdString(load.error) + "\r\rThe project was read only in part. It is named " +
+                                    kDefaultProjectName + " now, so that saving it asks for a file name and \"" +
+                                    path + "\" stays as it is.");
+  } else if (QFileInfo::exists(projectFile(".tm8p"))) {
+    loadResults(false);
+  }
   updateResultButtons();
   recordRecentFile(path);
 }
@@ -496,36 +617,63 @@ void TMainForm::recordRecentFile(const QString& fileName) {
 }
 
 bool TMainForm::FileSaveClick() {
+  if (!CommitActiveEditor()) return false;
   const QFileInfo info(QString::fromStdString(project_->FileName));
   if (projectHasDefaultName() || info.suffix().toLower() != "tm8d") return FileSaveAsClick();
-  project_->Save();
-  updateComputationMenu();
-  return true;
+  return writeProject();
 }
 
 bool TMainForm::FileSaveAsClick() {
-  QFileInfo info(QString::fromStdString(project_->FileName));
-  const QString proposedName = info.completeBaseName() + ".tm8d";
-  const QString chosen = dialogs_->SaveFile(this, "Save " + proposedName + " As",
-                                            QDir(curDir_).filePath(proposedName), kSaveFilters);
+  if (!CommitActiveEditor()) return false;
+  const QString file = askSaveAsName();
   bool saved = false;
-  if (!chosen.isEmpty()) {
-    QString file = QFileInfo(chosen).absoluteFilePath();
-    if (QFileInfo(file).suffix().isEmpty()) file += ".tm8d";
+  if (!file.isEmpty()) {
+    const std::string previous = project_->FileName;
     project_->FileName = toStd(file);
+    saved = writeProject();
+    if (saved) {
+      curDir_ = QFileInfo(file).absolutePath();
+      storeSettings();
+    } else {
+      project_->FileName = previous;  // the project stays with the file it was last saved to
+    }
     updateCaption();
-    curDir_ = QFileInfo(file).absolutePath();
-    project_->Save();
-    storeSettings();
-    saved = true;
   }
   clearResults();
   CloseChildEditors();
   return saved;
 }
 
+QString TMainForm::askSaveAsName() {
+  const QFileInfo info(QString::fromStdString(project_->FileName));
+  const QString proposedName = info.completeBaseName() + ".tm8d";
+  const QString chosen = dialogs_->SaveFile(this, "Save " + proposedName + " As",
+                                            QDir(curDir_).filePath(proposedName), kSaveFilters);
+  if (chosen.isEmpty()) return {};
+  QString file = QFileInfo(chosen).absoluteFilePath();
+  if (!QFileInfo(file).suffix().isEmpty()) return file;  // the dialog asked about this very name
+  // The completed name was never shown to the dialog: ask before replacing that file.
+  file += ".tm8d";
+  if (QFileInfo::exists(file) && !dialogs_->ConfirmReplace(this, file)) return {};
+  return file;
+}
+
+bool TMainForm::writeProject() {
+  try {
+    project_->Save();
+  } catch (const std::exception& e) {
+    // The project stays changed and the window open; the user can save elsewhere.
+    dialogs_->Information(this, "The project could not be saved to \"" + QString::fromStdString(project_->FileName) +
+                                    "\".\r" + QString::fromStdString(e.what()));
+    return false;
+  }
+  updateComputationMenu();
+  return true;
+}
+
 void TMainForm::SetUnits(int units) {
-  CommitActiveEditor();
+  // A refused field keeps its editor as it is; the active system is no change at all.
+  if (!CommitActiveEditor() || units == project_->Units()) return;
   project_->SetUnits(units);
   MarkChanged();
   for (QMdiSubWindow* window : mdi_->subWindowList())
@@ -533,10 +681,15 @@ void TMainForm::SetUnits(int units) {
 }
 
 void TMainForm::SetDesignMethod(int nlrfd) {
+  if (nlrfd == project_->NLRFD) return;  // the active method: nothing changes
   project_->NLRFD = nlrfd;
   MarkChanged();
   showLrfdColumns();
   UpdateMenuStates();
+  // An open layer editor shows or hides its two resistance-factor columns.
+  if (QPointer<QMdiSubWindow> window = editors_.value(Editor::SoilLayers); window && !window->isHidden())
+    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget()); editor && editor->CommitToProject())
+      editor->LoadFromProject();
 }
 
 void TMainForm::ViewTextFile(const QString& fileName) {
@@ -566,13 +719,8 @@ void TMainForm::loadResults(bool afterRun) {
 }
 
 void TMainForm::CompRunClick() {
-  if (!CommitActiveEditor()) return;
-  try {
-    FileSaveClick();
-  } catch (const std::exception&) {
-    QMessageBox::warning(this, "Talmo 2017", "An error occured during saving");
-  }
-  if (projectHasDefaultName()) return;
+  // The engine reads the file on disk: nothing runs unless what the user sees was saved there.
+  if (!FileSaveClick() || projectHasDefaultName()) return;
   const std::filesystem::path project = toStd(QFileInfo(QString::fromStdString(project_->FileName)).absoluteFilePath());
   const TEngineRunResult result = runner_.Run(project, toStd(engineLibrary_), [](bool busy) {
     if (busy) {
@@ -615,6 +763,7 @@ TEditorWindow* TMainForm::makeEditor(Editor editor) {
     case Editor::MultipleLengths: return new TfrmVaryLength(*this);
     case Editor::DesignCharts: return new TfrmDesignChart(*this);
     case Editor::Options: return new TDlgOptions(*this);
+    case Editor::SoilLayers: return new TDlgSoilLayers(*this);
   }
   return nullptr;
 }
@@ -640,11 +789,46 @@ void TMainForm::closeEditor(Editor editor) {
   if (window && !window->isHidden()) window->close();
 }
 
+// ---------------------------------------------------------------- views
+
+QMdiSubWindow* TMainForm::showView(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make,
+                                   QSize size) {
+  // A closed window waits hidden for its deletion: it is gone for the user.
+  if (slot && slot->isHidden()) slot = nullptr;
+  if (!slot) {
+    QWidget* view = make();
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    slot = mdi_->addSubWindow(view);
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+    slot->resize(size);
+  }
+  slot->showNormal();
+  mdi_->setActiveSubWindow(slot);
+  return slot;
+}
+
+void TMainForm::ShowElevationView() {
+  showView(sideView_, [this] { return new TDlgSideView(*this); }, QSize(760, 600));
+}
+
+void TMainForm::ShowBlockView() {
+  showView(blockView_, [this] {
+    auto* view = new TDlgBlock(*this, plots_);
+    connect(view, &QObject::destroyed, this, [this] { show3DControls(BlockView() != nullptr); });
+    return view;
+  }, QSize(720, 640));
+  show3DControls(true);
+  update3DMenu();
+}
+
+TDlgBlock* TMainForm::BlockView() const {
+  return blockView_ && !blockView_->isHidden() ? qobject_cast<TDlgBlock*>(blockView_->widget()) : nullptr;
+}
+
 // ---------------------------------------------------------------- window events
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  CommitActiveEditor();
-  if (!AskToSave()) {
+  if (!ReadyToReplaceProject()) {
     event->ignore();
     return;
   }
@@ -665,7 +849,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
   runGuarded([this, file] {
     QDir::setCurrent(QFileInfo(file).absolutePath());
     curDir_ = QFileInfo(file).absolutePath();
-    if (AskToSave()) OpenByExtension(file);
+    if (ReadyToReplaceProject()) OpenByExtension(file);
   });
 }
 

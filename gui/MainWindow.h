@@ -26,6 +26,8 @@ class QToolBar;
 
 namespace talmo {
 
+class TDlgBlock;
+
 inline constexpr const char* kDefaultProjectName = "NewShaft.tm8d";
 
 class TMainForm : public QMainWindow, public TEditorHost {
@@ -55,7 +57,9 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Where the engine library is looked for (beside the program by default).
   void SetEngineLibrary(const QString& path) { engineLibrary_ = path; }
 
-  // File commands. Each returns false when the user cancelled it.
+  // File commands. Each first lets the active editor write its fields into the project and
+  // returns false when the command did not happen: an editor refused its content, the user
+  // cancelled, or a save failed (the failure has been shown, the project stays changed).
   bool FileNewClick();
   bool FileOpenClick();
   bool FileSaveClick();
@@ -64,7 +68,7 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Opens an editor (created on first use, then brought to the front).
   enum class Editor {
     Title, ShaftProperties, FactorOfSafety, ShaftLength, DesignLoad, WaterTable, MultipleLengths,
-    DesignCharts, Options
+    DesignCharts, Options, SoilLayers
   };
   void ShowEditor(Editor editor) { showEditor(editor); }
   // The editor's window while it is open, else nullptr.
@@ -73,15 +77,25 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void OpenByExtension(const QString& fileName);
   // The run of one analysis.
   void CompRunClick();
-  // Asks about unsaved changes; false when the user cancelled.
+  // Asks about unsaved changes; false when the user cancelled or the save did not happen.
   bool AskToSave();
+  // Before the project is replaced or the program closes: commits the active editor and asks
+  // about unsaved changes; false when the command must stop.
+  bool ReadyToReplaceProject();
   // Lets the active editor write its fields into the project; false when a field refused.
   bool CommitActiveEditor();
-  // Closes every child window (editors write back as they close).
+  // Closes every child window without letting editors write: commit the active one first.
   void CloseChildEditors();
   // Switches the project's unit system and refreshes open editors.
   void SetUnits(int units);
   void SetDesignMethod(int nlrfd);
+  // The elevation view (created on first use, then brought to the front).
+  void ShowElevationView();
+  QMdiSubWindow* SideViewWindow() const { return sideView_; }
+  // The 3D view: its menu and navigation controls show while it exists.
+  void ShowBlockView();
+  TDlgBlock* BlockView() const;
+  QMenu* Show3DMenu() const { return show3DMenu_; }
   // Opens the export of plots to a workbook ("Export Plots to Excel").
   void ExportPlotsClick();
   // Shows a text file in the word processor, or in the built-in viewer when it cannot start.
@@ -120,9 +134,19 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void showEditor(Editor editor);
   void closeEditor(Editor editor);
   void onSubWindowActivated(QMdiSubWindow* window);
+  void build3DMenu();
+  void build3DTools();
+  void update3DMenu();
+  void show3DControls(bool shown);
+  QMdiSubWindow* showView(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make, QSize size);
   void runGuarded(const std::function<void()>& command);
   QString projectFile(const char* extension) const;
   bool projectHasDefaultName() const;
+  // The file Save As writes ("" when cancelled), with ".tm8d" added to a name without an
+  // extension; replacing an existing file under that name has been confirmed.
+  QString askSaveAsName();
+  // Saves the project; a failure is shown with the file and the reason and gives false.
+  bool writeProject();
 
   std::unique_ptr<TUserDialogs> dialogs_;
   TProjectTables tables_;
@@ -137,6 +161,10 @@ class TMainForm : public QMainWindow, public TEditorHost {
   QMdiArea* mdi_ = nullptr;
   QPointer<QMdiSubWindow> lastActive_;
   QMap<Editor, QPointer<QMdiSubWindow>> editors_;
+  QPointer<QMdiSubWindow> sideView_;
+  QPointer<QMdiSubWindow> blockView_;
+  QMenu* show3DMenu_ = nullptr;
+  QList<QAction*> navigationTools_;
   QMap<QString, QAction*> actions_;
   QMenu* fileMenu_ = nullptr;
   QMenu* dataMenu_ = nullptr;

@@ -28,14 +28,26 @@ class TFakeDialogs : public TUserDialogs {
     return chosenFile;
   }
   QString SaveFile(QWidget*, const QString&, const QString&, const QStringList&) override { return {}; }
+  bool ConfirmReplace(QWidget*, const QString& file) override {
+    replaceQuestions << file;
+    return replaceAnswer;
+  }
   void Information(QWidget*, const QString& text) override { messages << text; }
+  bool AskYesNo(QWidget*, const QString& text) override {
+    yesNoQuestions << text;
+    return answerYes;
+  }
   bool StartProgram(const QString&, const QString&) override { return true; }
   bool OpenDocument(const QString&) override { return true; }
 
   QStringList messages;
+  QStringList yesNoQuestions;
+  bool answerYes = true;
   QString chosenFile;  // what the open dialog answers ("" is cancelled)
   QString openFolder;
   QStringList openFilters;
+  QStringList replaceQuestions;  // files the user was asked to replace
+  bool replaceAnswer = false;
 };
 
 class TFakeHost : public TEditorHost {
