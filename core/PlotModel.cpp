@@ -56,7 +56,10 @@ std::string TGraphPlot::ExpandUnits(const std::string& units) const {
 }
 
 void TGraphPlot::Hide() {
-  if (FormExists && formCloser_) formCloser_();
+  // The closer is taken out first: closing the window may unlink it from this plot.
+  std::function<void()> closer;
+  std::swap(closer, formCloser_);
+  if (FormExists && closer) closer();
   FormExists = false;
 }
 

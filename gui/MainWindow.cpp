@@ -24,6 +24,7 @@
 #include "LengthVariationEditors.h"
 #include "LoadingEditor.h"
 #include "ControlOptionsEditor.h"
+#include "PlotForm.h"
 #include "ProjectResults.h"
 #include "ResultLoading.h"
 #include "ShaftPropertiesEditor.h"
@@ -54,6 +55,7 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
   mdi_ = new QMdiArea(this);
   setCentralWidget(mdi_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::onSubWindowActivated);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::mergePlotMenu);
   setAcceptDrops(true);
   engineLibrary_ = QString::fromStdString(
       FindEngineLibrary(QCoreApplication::applicationDirPath().toStdString()).string());
@@ -66,7 +68,10 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-  // Editors refer to the project: they go first.
+  // Editors refer to the project and plot windows to their plots: they go first.
+  if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
+  mergedPlotMenu_ = nullptr;
+  for (TGraphPlot* plot : plots_.All()) plot->Hide();
   mdi_->closeAllSubWindows();
 }
 
@@ -212,21 +217,46 @@ void TMainForm::buildMenus() {
   addNotYetItem(computationMenu_, "&View Shaft Elevation");
   addNotYetItem(computationMenu_, "3D View");
 
-  // Graphics: the plot windows come with the plotting work.
+  // Graphics: one item per plot; each opens the plot's window or brings it to the front.
   QMenu* graphics = menuBar()->addMenu("&Graphics");
+  graphicsMenu_ = graphics;
   graphics->setToolTipsVisible(true);
-  for (const char* item :
-       {"Ultimate &Skin Friction vs Depth", "Ultimate &Tip Resistance vs Depth", "Ultimate Total &Capacity vs Depth",
-        "C&ombined Plots vs Depth (initial diameter)", "ASD/LRFD Skin Friction vs Depth ",
-        "ASD/LRFD Tip Resistance vs Depth ", "ASD/LRFD Total Capacity vs Depth",
-        "Combined Plots vs Depth (initial diameter)", "Axial Load vs Settlement (averaged)",
-        "Axial Load vs Settlement (upper bound)", "Axial Load vs Settlement (lower bound)",
-        "Combined Plots of Load vs Settlement (initial diameter)", "t-z curves (averaged, initial diameter)",
-        "Q-w curves (averaged)", "Additional t-z curves (averaged, initial diameter)",
-        "Load Distribution (averaged, initial diameter)"})
-    addNotYetItem(graphics, item);
-  graphics->addSeparator();
-  for (int k = 1; k <= 10; ++k) addNotYetItem(graphics, "Design Chart " + QString::number(k));
+  TMainPlots& p = plots_;
+  const auto always = [] { return true; };
+  const auto bounds = [this] { return project_->ID2 != 0; };  // upper and lower bound curves
+  const auto transfer = [this] { return plots_.showtzcurves; };
+  const struct {
+    const char* text;
+    TGraphPlot* plot;
+    std::function<bool()> available;
+  } items[] = {
+      {"Ultimate &Skin Friction vs Depth", &p.pltSkin, always},
+      {"Ultimate &Tip Resistance vs Depth", &p.pltTip, always},
+      {"Ultimate Total &Capacity vs Depth", &p.pltTotal, always},
+      {"C&ombined Plots vs Depth (initial diameter)", &p.pltCombine, always},
+      {"ASD/LRFD Skin Friction vs Depth ", &p.FSpltSkin, always},
+      {"ASD/LRFD Tip Resistance vs Depth ", &p.FSpltTip, always},
+      {"ASD/LRFD Total Capacity vs Depth", &p.FSpltTotal, always},
+      {"Combined Plots vs Depth (initial diameter)", &p.pltCombineD, always},
+      {"Axial Load vs Settlement (averaged)", &p.pltAxial, always},
+      {"Axial Load vs Settlement (upper bound)", &p.pltUpper, bounds},
+      {"Axial Load vs Settlement (lower bound)", &p.pltLower, bounds},
+      {"Combined Plots of Load vs Settlement (initial diameter)", &p.pltCombinedSettle, bounds},
+      {"t-z curves (averaged, initial diameter)", &p.pltTz, transfer},
+      {"Q-w curves (averaged)", &p.pltQw, transfer},
+      {"Additional t-z curves (averaged, initial diameter)", &p.pltTzAdd,
+       [this] { return plots_.showtzcurves && project_->PrintTZCurves == 1; }},
+      {"Load Distribution (averaged, initial diameter)", &p.pltLoad, [this] { return plots_.showloadcurves; }},
+  };
+  auto addPlotItem = [this, graphics](const QString& text, TGraphPlot* plot, std::function<bool()> available) {
+    QAction* action = addItem(graphics, text, [this, plot] { ShowPlot(*plot); });
+    plotItems_.append({action, plot, std::move(available)});
+  };
+  for (const auto& item : items) addPlotItem(item.text, item.plot, item.available);
+  chartSeparator_ = graphics->addSeparator();
+  for (int k = 1; k <= 10; ++k)
+    addPlotItem("Design Chart " + QString::number(k), &p.PltChart[static_cast<std::size_t>(k - 1)],
+                [this, k] { return project_->IChart == 1 && project_->NPOINTPD >= k; });
   graphics->addSeparator();
   addNotYetItem(graphics, "Export Plots to Excel");
   for (QMenu* menu : {computationMenu_, dataMenu_}) menu->setToolTipsVisible(true);
@@ -296,16 +326,21 @@ void TMainForm::buildToolBar() {
   actions_.insert("tool:View Output", output);
   button("Profile", "View Soil Profile", "View Shaft Elevation", false);
   button("3D", "3D View", "3D View", false);
-  for (const char* hint : {"Combined Plot (Ultimate)", "Combined Plot (LRFD/ASD)", "Load vs. Settlement", "t-z curves",
-                           "Q-w curves"}) {
-    QAction* tool = toolBar_->addAction(hint);
-    tool->setToolTip(QString(hint) + " (" + kNotYet + ")");
-    tool->setEnabled(false);
+  // Result buttons: each shows one plot, enabled with its Graphics item.
+  for (auto [text, hint, plot] : {std::tuple{"Combined", "Combined Plot (Ultimate)", &plots_.pltCombine},
+                                  {"Combined F.S.", "Combined Plot (LRFD/ASD)", &plots_.pltCombineD},
+                                  {"Load-Settlement", "Load vs. Settlement", &plots_.pltAxial},
+                                  {"t-z", "t-z curves", &plots_.pltTz},
+                                  {"Q-w", "Q-w curves", &plots_.pltQw}}) {
+    QAction* tool = toolBar_->addAction(text);
+    tool->setToolTip(hint);
+    connect(tool, &QAction::triggered, this, [this, plot = plot] { runGuarded([this, plot] { ShowPlot(*plot); }); });
     actions_.insert(QString("tool:") + hint, tool);
   }
 }
 
 void TMainForm::UpdateMenuStates() {
+  updateGraphicsMenu();
   updateFileMenu();
   updateDataMenu();
   updateComputationMenu();
@@ -373,6 +408,82 @@ void TMainForm::updateWindowMenu() {
 void TMainForm::updateResultButtons() {
   const bool output = QFileInfo::exists(projectFile(".tm8o"));
   actions_.value("tool:View Output")->setEnabled(output);
+  updateGraphicsMenu();
+}
+
+void TMainForm::updateGraphicsMenu() {
+  const TProgramData& p = *project_;
+  const bool results = plots_.ShowOutput && QFileInfo::exists(projectFile(".tm8p"));
+  for (const TPlotItem& item : plotItems_)
+    item.action->setEnabled(results && item.available() && item.plot->HasSomethingToDraw());
+  // The combined items name what their curve is: the first diameter, or the first length.
+  const QString first = p.IPENT == 1 ? "(Initial Length)" : "(Initial Diameter)";
+  PlotAction(plots_.pltCombine)->setText("C&ombined Plots vs Depth " + first);
+  PlotAction(plots_.pltCombineD)->setText("Combined Plots vs Depth " + first);
+  PlotAction(plots_.pltCombinedSettle)
+      ->setText("Combined Plots of Load vs Settlement " + first);
+  const bool charts = p.IChart == 1;
+  chartSeparator_->setVisible(charts);
+  for (int k = 0; k < 10; ++k) {
+    QAction* chart = PlotAction(plots_.PltChart[static_cast<std::size_t>(k)]);
+    chart->setVisible(charts && p.NPOINTPD > k);
+    if (!charts) chart->setEnabled(false);
+    if (charts && p.NPOINTPD > k)
+      chart->setText("Design Chart (" + QString::fromStdString(PlotNumberText(p.PDSETT[static_cast<std::size_t>(k)])) +
+                     (p.Units() == 2 ? "-m" : "-in") + " movement)");
+  }
+  // The result buttons follow the items that show the same plots.
+  const std::pair<const char*, const TGraphPlot*> buttons[] = {{"Combined Plot (Ultimate)", &plots_.pltCombine},
+                                                               {"Combined Plot (LRFD/ASD)", &plots_.pltCombineD},
+                                                               {"Load vs. Settlement", &plots_.pltAxial},
+                                                               {"t-z curves", &plots_.pltTz},
+                                                               {"Q-w curves", &plots_.pltQw}};
+  for (const auto& [hint, plot] : buttons)
+    if (QAction* tool = actions_.value(QString("tool:") + hint))
+      tool->setEnabled(PlotAction(*plot)->isEnabled());
+}
+
+// ---------------------------------------------------------------- plot windows
+
+void TMainForm::ShowPlot(TGraphPlot& plot) {
+  QPointer<QMdiSubWindow> window = plotWindows_.value(&plot);
+  if (!plot.FormExists || !window || window->isHidden()) {
+    auto* form = new TPlotForm(plot, *dialogs_);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    window = mdi_->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    plotWindows_.insert(&plot, window);
+    plot.FormExists = true;
+    // Hide (and the plot's end) closes the window at once.
+    plot.SetFormCloser([window] {
+      if (window) delete window.data();
+    });
+    window->showMaximized();
+  } else if (window->isMinimized()) {
+    window->showNormal();
+  }
+  mdi_->setActiveSubWindow(window);
+}
+
+QAction* TMainForm::PlotAction(const TGraphPlot& plot) const {
+  for (const TPlotItem& item : plotItems_)
+    if (item.plot == &plot) return item.action;
+  return nullptr;
+}
+
+TPlotForm* TMainForm::PlotWindow(const TGraphPlot& plot) const {
+  QPointer<QMdiSubWindow> window = plotWindows_.value(&plot);
+  if (!plot.FormExists || !window || window->isHidden()) return nullptr;
+  return qobject_cast<TPlotForm*>(window->widget());
+}
+
+void TMainForm::mergePlotMenu(QMdiSubWindow* window) {
+  auto* form = window ? qobject_cast<TPlotForm*>(window->widget()) : nullptr;
+  QMenu* menu = form ? form->PlotMenu() : nullptr;
+  if (menu == mergedPlotMenu_) return;
+  if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
+  mergedPlotMenu_ = menu;
+  if (menu) menuBar()->insertMenu(windowMenu_->menuAction(), menu);
 }
 
 // ---------------------------------------------------------------- commands

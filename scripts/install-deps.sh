@@ -10,7 +10,7 @@ packages=(
   g++ make cmake pkg-config
   clang libclang-rt-dev
   googletest libgtest-dev
-  qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
+  qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev qt6-svg-dev
   libxlsxwriter-dev
   xvfb xauth libgl1-mesa-dri
   ccache

@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "MainWindow.h"
+#include "PlotForm.h"
 
 namespace {
 
@@ -50,6 +51,30 @@ QPixmap withMenuOpen(talmo::TMainForm& window, QMenu* menu) {
   painter.drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
   menu->hide();
   return picture;
+}
+
+// Opens an example project, runs it, and takes a picture of each plot window, maximised in a
+// main window of 1150 x 780, and an image saved from the last one (with its print legend).
+void ShootPlots(talmo::TMainForm& window, const QString& work, const QString& example,
+                const QList<QPair<talmo::TGraphPlot*, QString>>& shots, const QString& folder) {
+  const QString project = QDir(work).filePath(example);
+  QFile::copy(QString(TALMO_EXAMPLES_DIR) + "/" + example, project);
+  window.OpenFileName(project, talmo::kFilterCurrent);
+  window.CompRunClick();
+  window.UpdateMenuStates();
+  for (const auto& [plot, name] : shots) {
+    if (!plot->HasSomethingToDraw()) {
+      std::printf("no data for %s\n", name.toUtf8().constData());
+      continue;
+    }
+    window.ShowPlot(*plot);
+    talmo::TPlotForm* form = window.PlotWindow(*plot);
+    if (plot->LayerLineCount() > 0) form->SetShowLayers(true);
+    settle();
+    save(window.grab(), folder, name + ".png");
+    form->SaveImage(QDir(folder).filePath(name + "-saved.png"), QSize(900, 600), 100);
+  }
+  window.CloseChildEditors();
 }
 
 }  // namespace
@@ -96,6 +121,16 @@ int main(int argc, char** argv) {
     save(window.grab(), folder, "design-charts-" + system + ".png");
     window.CloseChildEditors();
   }
+  window.Project().ResetChanged();
+
+  talmo::TMainPlots& plots = window.Plots();
+  ShootPlots(window, work.path(), "clay_over_sand.tm8d",
+             {{&plots.pltCombine, "plot-combined-clay"}, {&plots.pltTz, "plot-tz-clay"}}, folder);
+  ShootPlots(window, work.path(), "sand_three_diameters.tm8d",
+             {{&plots.pltTotal, "plot-total-sand"}, {&plots.pltCombinedSettle, "plot-load-settlement-sand"},
+              {&plots.pltAxial, "plot-load-settlement-trend-sand"}},
+             folder);
+  ShootPlots(window, work.path(), "design_chart.tm8d", {{&plots.PltChart[0], "plot-design-chart"}}, folder);
   window.Project().ResetChanged();
   return 0;
 }
