@@ -160,6 +160,26 @@ TEST(PlotForm, RunTheExampleAndOpenZoomSaveAndPrintEveryPlot) {
   EXPECT_EQ(form->DrawWindow().GraphArea, screen.GraphArea);
   EXPECT_TRUE(form->MenuAction("Print...")->isEnabled());
 
+  // Menu rules: no bound curves without a soil tip; chart items follow the defined settlements.
+  TProgramData& p = window->Project();
+  p.ID2 = 0;
+  p.IChart = 1;
+  p.NPOINTPD = 2;
+  p.PDSETT[0] = 0.25;
+  p.IPENT = 1;
+  window->UpdateMenuStates();
+  EXPECT_FALSE(window->PlotAction(window->Plots().pltUpper)->isEnabled());
+  EXPECT_TRUE(window->PlotAction(window->Plots().pltAxial)->isEnabled());
+  EXPECT_EQ(window->PlotAction(window->Plots().PltChart[0])->text(), "Design Chart (0.25-in movement)");
+  EXPECT_TRUE(window->PlotAction(window->Plots().PltChart[1])->isVisible());
+  EXPECT_FALSE(window->PlotAction(window->Plots().PltChart[2])->isVisible());
+  EXPECT_EQ(window->PlotAction(combined)->text(), "C&ombined Plots vs Depth (Initial Length)");
+  // A new project has no results: every plot item and result button is disabled.
+  EXPECT_TRUE(window->FileNewClick());
+  EXPECT_FALSE(window->PlotAction(window->Plots().pltTotal)->isEnabled());
+  EXPECT_FALSE(window->ActionNamed("tool:Load vs. Settlement")->isEnabled());
+  EXPECT_EQ(window->PlotWindow(combined), nullptr);
+
   window->Project().ResetChanged();
   window.reset();  // closes the plot windows before the plots go
   QDir::setCurrent(savedDir);
