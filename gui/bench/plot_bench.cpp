@@ -5,13 +5,13 @@
 // Runs the engine on the generated project (20 diameters, 30 lengths, 10 settlements: 600
 // cases), loads its plot file into the plot models as the program does, and paints each plot
 // that has data RUNS times (default 25) into an image laid out as the window's client area,
-// depth plots with their soil-layer column. Prints the median repaint time of every plot and
-// the slowest of them.
+// depth plots with their soil-layer column, every curve active (a window starts with 20).
+// Prints the median processor time of a repaint of every plot and the slowest of them.
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -28,17 +28,24 @@ namespace {
 constexpr int kWidth = 1600;
 constexpr int kHeight = 1000;
 
+// Processor time of the calling thread: the figure does not depend on what else the machine runs.
+double threadMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
 double medianRepaintMs(const talmo::TGraphPlot& plot, int runs) {
   QImage surface(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   const talmo::TDrawArea area = talmo::ScreenLayout(kWidth, kHeight, 96, 96, talmo::TLayoutOptions::Of(plot, 14));
   const talmo::TFloatRect bounds = talmo::AutoScale(plot);
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
+    const double start = threadMs();
     QPainter painter(&surface);
     talmo::DrawPlot(painter, plot, area, bounds);
     painter.end();
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(threadMs() - start);
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
@@ -78,7 +85,7 @@ int main(int argc, char** argv) {
       slowestName = plot->Caption;
     }
   }
-  std::printf("slowest repaint at %d x %d: %.2f ms (%s), median of %d paints\n", kWidth, kHeight, slowest,
+  std::printf("slowest repaint at %d x %d: %.2f ms processor time (%s), median of %d paints\n", kWidth, kHeight, slowest,
               slowestName.c_str(), runs);
   std::filesystem::remove_all(dir);
   return 0;

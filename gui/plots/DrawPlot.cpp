@@ -126,29 +126,47 @@ void TPlotPainter::Curves() {
   p_.setClipRect(ToQRect(a_.GraphArea).adjusted(0, 0, 1, 1));
   p_.setBrush(Qt::NoBrush);
   const int width = CurvePenWidth(a_.ppiX, plot_.WidthLine);
+  const std::size_t every = plot_.Markers > 0 ? static_cast<std::size_t>(plot_.Markers) : 0;
   int colour = 0;
   QPolygon run;
+  QList<QLine> markerEdges;
   for (int i = 0; i < plot_.LineCount(); ++i) {
     const TLine& line = plot_.Lines(i);
     if (!line.Active) continue;
     const int slot = colour++;
     if (!line.Visible) continue;
-    p_.setPen(QPen(Colour(PaletteColour(slot)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    // A point that is no number breaks the polyline instead of sending it to a far corner.
+    // A one-pixel pen takes the painter's fast path for thin lines.
+    QPen pen(Colour(PaletteColour(slot)), width == 1 ? 0 : width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p_.setPen(pen);
+    const std::vector<TPixelPoint> marker = every ? MarkerOutline(i + 1, a_.ppiX / 32, a_.ppiY / 32)
+                                                  : std::vector<TPixelPoint>{};
     run.clear();
+    markerEdges.clear();
     const auto& points = line.Points();
     for (std::size_t k = 0; k < points.size(); ++k) {
       const TFloatPoint& q = points[k];
+      // A point that is no number breaks the polyline instead of sending it to a far corner.
       if (!std::isfinite(q.x) || !std::isfinite(q.y)) {
         if (run.size() > 1) p_.drawPolyline(run);
         run.clear();
         continue;
       }
       const TPixelPoint at = Screen(q.x, q.y);
-      run << QPoint(at.x, at.y);
-      if (plot_.Markers > 0 && k % static_cast<std::size_t>(plot_.Markers) == 0) Marker(i + 1, at);
+      // Points on the same pixel as the one before add nothing to the picture.
+      const QPoint pixel(at.x, at.y);
+      const bool repeated = !run.isEmpty() && run.constLast() == pixel;
+      if (!repeated) run << pixel;
+      if (every && k % every == 0 && !repeated) {
+        for (std::size_t v = 0; v < marker.size(); ++v) {
+          const TPixelPoint& from = marker[v];
+          const TPixelPoint& to = marker[(v + 1) % marker.size()];
+          markerEdges << QLine(at.x + from.x, at.y + from.y, at.x + to.x, at.y + to.y);
+        }
+      }
     }
     if (run.size() > 1) p_.drawPolyline(run);
+    // All markers of a curve in one call: thousands of points stay quick to paint.
+    if (!markerEdges.isEmpty()) p_.drawLines(markerEdges);
   }
   p_.restore();
 }
