@@ -56,10 +56,11 @@ std::string TGraphPlot::ExpandUnits(const std::string& units) const {
 }
 
 void TGraphPlot::Hide() {
-  // The closer is taken out first: closing the window may unlink it from this plot.
-  std::function<void()> closer;
-  std::swap(closer, formCloser_);
-  if (FormExists && closer) closer();
+  if (FormExists && formCloser_) {
+    // A copy is called: closing the window may replace the registered closer.
+    const std::function<void()> closer = formCloser_;
+    closer();
+  }
   FormExists = false;
 }
 

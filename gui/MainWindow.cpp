@@ -18,12 +18,15 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <algorithm>
 #include <filesystem>
 
 #include "Errors.h"
 #include "LengthVariationEditors.h"
 #include "LoadingEditor.h"
 #include "ControlOptionsEditor.h"
+#include "ExportDialog.h"
+#include "PlotAvailability.h"
 #include "PlotForm.h"
 #include "ProjectResults.h"
 #include "ResultLoading.h"
@@ -72,6 +75,7 @@ TMainForm::~TMainForm() {
   if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
   mergedPlotMenu_ = nullptr;
   for (TGraphPlot* plot : plots_.All()) plot->Hide();
+  CloseChildEditors();
   mdi_->closeAllSubWindows();
 }
 
@@ -156,7 +160,7 @@ void TMainForm::buildMenus() {
     connect(action, &QAction::triggered, this, [this, i] {
       const QString file = QString::fromStdString(recent_.Entry(i));
       runGuarded([this, file] {
-        if (AskToSave()) OpenByExtension(file);
+        if (ReadyToReplaceProject()) OpenByExtension(file);
       });
     });
     recentActions_ << action;
@@ -222,43 +226,37 @@ void TMainForm::buildMenus() {
   graphicsMenu_ = graphics;
   graphics->setToolTipsVisible(true);
   TMainPlots& p = plots_;
-  const auto always = [] { return true; };
-  const auto bounds = [this] { return project_->ID2 != 0; };  // upper and lower bound curves
-  const auto transfer = [this] { return plots_.showtzcurves; };
-  const struct {
-    const char* text;
-    TGraphPlot* plot;
-    std::function<bool()> available;
-  } items[] = {
-      {"Ultimate &Skin Friction vs Depth", &p.pltSkin, always},
-      {"Ultimate &Tip Resistance vs Depth", &p.pltTip, always},
-      {"Ultimate Total &Capacity vs Depth", &p.pltTotal, always},
-      {"C&ombined Plots vs Depth (initial diameter)", &p.pltCombine, always},
-      {"ASD/LRFD Skin Friction vs Depth ", &p.FSpltSkin, always},
-      {"ASD/LRFD Tip Resistance vs Depth ", &p.FSpltTip, always},
-      {"ASD/LRFD Total Capacity vs Depth", &p.FSpltTotal, always},
-      {"Combined Plots vs Depth (initial diameter)", &p.pltCombineD, always},
-      {"Axial Load vs Settlement (averaged)", &p.pltAxial, always},
-      {"Axial Load vs Settlement (upper bound)", &p.pltUpper, bounds},
-      {"Axial Load vs Settlement (lower bound)", &p.pltLower, bounds},
-      {"Combined Plots of Load vs Settlement (initial diameter)", &p.pltCombinedSettle, bounds},
-      {"t-z curves (averaged, initial diameter)", &p.pltTz, transfer},
-      {"Q-w curves (averaged)", &p.pltQw, transfer},
-      {"Additional t-z curves (averaged, initial diameter)", &p.pltTzAdd,
-       [this] { return plots_.showtzcurves && project_->PrintTZCurves == 1; }},
-      {"Load Distribution (averaged, initial diameter)", &p.pltLoad, [this] { return plots_.showloadcurves; }},
+  const std::pair<const char*, TGraphPlot*> items[] = {
+      {"Ultimate &Skin Friction vs Depth", &p.pltSkin},
+      {"Ultimate &Tip Resistance vs Depth", &p.pltTip},
+      {"Ultimate Total &Capacity vs Depth", &p.pltTotal},
+      {"C&ombined Plots vs Depth (initial diameter)", &p.pltCombine},
+      {"ASD/LRFD Skin Friction vs Depth ", &p.FSpltSkin},
+      {"ASD/LRFD Tip Resistance vs Depth ", &p.FSpltTip},
+      {"ASD/LRFD Total Capacity vs Depth", &p.FSpltTotal},
+      {"Combined Plots vs Depth (initial diameter)", &p.pltCombineD},
+      {"Axial Load vs Settlement (averaged)", &p.pltAxial},
+      {"Axial Load vs Settlement (upper bound)", &p.pltUpper},
+      {"Axial Load vs Settlement (lower bound)", &p.pltLower},
+      {"Combined Plots of Load vs Settlement (initial diameter)", &p.pltCombinedSettle},
+      {"t-z curves (averaged, initial diameter)", &p.pltTz},
+      {"Q-w curves (averaged)", &p.pltQw},
+      {"Additional t-z curves (averaged, initial diameter)", &p.pltTzAdd},
+      {"Load Distribution (averaged, initial diameter)", &p.pltLoad},
   };
-  auto addPlotItem = [this, graphics](const QString& text, TGraphPlot* plot, std::function<bool()> available) {
+  const auto all = plots_.All();
+  auto addPlotItem = [this, graphics, &all](const QString& text, TGraphPlot* plot) {
     QAction* action = addItem(graphics, text, [this, plot] { ShowPlot(*plot); });
-    plotItems_.append({action, plot, std::move(available)});
+    // The plot's row in the fixed list, which the availability rule is written for.
+    const int row = static_cast<int>(std::find(all.begin(), all.end(), plot) - all.begin());
+    plotItems_.append({action, plot, row});
   };
-  for (const auto& item : items) addPlotItem(item.text, item.plot, item.available);
+  for (const auto& [text, plot] : items) addPlotItem(text, plot);
   chartSeparator_ = graphics->addSeparator();
   for (int k = 1; k <= 10; ++k)
-    addPlotItem("Design Chart " + QString::number(k), &p.PltChart[static_cast<std::size_t>(k - 1)],
-                [this, k] { return project_->IChart == 1 && project_->NPOINTPD >= k; });
+    addPlotItem("Design Chart " + QString::number(k), &p.PltChart[static_cast<std::size_t>(k - 1)]);
   graphics->addSeparator();
-  addNotYetItem(graphics, "Export Plots to Excel");
+  addItem(graphics, "Export Plots to Excel", [this] { ExportPlotsClick(); });
   for (QMenu* menu : {computationMenu_, dataMenu_}) menu->setToolTipsVisible(true);
 
   // Window
@@ -345,6 +343,7 @@ void TMainForm::UpdateMenuStates() {
   updateDataMenu();
   updateComputationMenu();
   updateWindowMenu();
+  ActionNamed("Export Plots to Excel")->setEnabled(plots_.ShowOutput && QFileInfo::exists(projectFile(".tm8p")));
 }
 
 void TMainForm::updateFileMenu() {
@@ -376,12 +375,15 @@ void TMainForm::updateDataMenu() {
     lengths->setEnabled(false);
     charts->setEnabled(false);
   } else {
-    // The two evaluations exclude each other.
+    // The two evaluations exclude each other; a file that sets both leaves both open so the
+    // user can switch one off.
+    const bool both = p.IPENT != 0 && p.IChart != 0;
     lengths->setChecked(p.IPENT == 1);
-    lengths->setEnabled(p.IChart == 0);
+    lengths->setEnabled(p.IChart == 0 || both);
     charts->setChecked(p.IChart == 1);
-    charts->setEnabled(p.IPENT == 0);
+    charts->setEnabled(p.IPENT == 0 || both);
   }
+  if (QAction* safetyTool = actions_.value("tool:Factor of Safety (ASD)")) safetyTool->setEnabled(p.NLRFD == 2);
 }
 
 void TMainForm::updateComputationMenu() {
@@ -413,9 +415,9 @@ void TMainForm::updateResultButtons() {
 
 void TMainForm::updateGraphicsMenu() {
   const TProgramData& p = *project_;
-  const bool results = plots_.ShowOutput && QFileInfo::exists(projectFile(".tm8p"));
+  const bool plotFile = QFileInfo::exists(projectFile(".tm8p"));
   for (const TPlotItem& item : plotItems_)
-    item.action->setEnabled(results && item.available() && item.plot->HasSomethingToDraw());
+    item.action->setEnabled(PlotCommandEnabled(plots_, item.row, p, plotFile) && item.plot->HasSomethingToDraw());
   // The combined items name what their curve is: the first diameter, or the first length.
   const QString first = p.IPENT == 1 ? "(Initial Length)" : "(Initial Diameter)";
   PlotAction(plots_.pltCombine)->setText("C&ombined Plots vs Depth " + first);
@@ -496,6 +498,8 @@ void TMainForm::runGuarded(const std::function<void()>& command) {
   }
 }
 
+bool TMainForm::ReadyToReplaceProject() { return CommitActiveEditor() && AskToSave(); }
+
 bool TMainForm::CommitActiveEditor() {
   QMdiSubWindow* window = mdi_->activeSubWindow();
   if (window == nullptr) window = lastActive_;
@@ -530,14 +534,17 @@ bool TMainForm::AskToSave() {
     case TUserDialogs::Answer::No: return true;
     case TUserDialogs::Answer::Yes: break;
   }
-  FileSaveClick();
-  return !projectHasDefaultName();
+  // A cancelled Save As or a failed save cancels the command that asked.
+  return FileSaveClick() && !projectHasDefaultName();
 }
 
 void TMainForm::CloseChildEditors() {
   lastActive_ = nullptr;
   for (QMdiSubWindow* window : mdi_->subWindowList()) {
-    window->close();
+    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget()))
+      editor->CloseWithoutWriting();
+    else
+      window->close();
   }
 }
 
@@ -546,6 +553,7 @@ void TMainForm::replaceProject(std::unique_ptr<TProgramData> project) {
   updateCaption();
   clearResults();
   showLrfdColumns();
+  UpdateMenuStates();
 }
 
 void TMainForm::clearResults() {
@@ -556,7 +564,7 @@ void TMainForm::clearResults() {
 }
 
 bool TMainForm::FileNewClick() {
-  if (!AskToSave()) return false;
+  if (!ReadyToReplaceProject()) return false;
   CloseChildEditors();
   project_.reset();
   replaceProject(std::make_unique<TProgramData>(tables_));
@@ -564,7 +572,7 @@ bool TMainForm::FileNewClick() {
 }
 
 bool TMainForm::FileOpenClick() {
-  if (!AskToSave()) return false;
+  if (!ReadyToReplaceProject()) return false;
   int filterIndex = 1;
   const QString file = dialogs_->OpenFile(this, curDir_, kOpenFilters, filterIndex);
   if (file.isEmpty()) return false;
@@ -584,9 +592,19 @@ void TMainForm::OpenFileName(const QString& fileName, int filterIndex) {
     NumericLocaleGuard decimalPoint;
     load = TProgramData::CreateFromFile(tables_, toStd(path), filterIndex);
   }
+  if (!load.error.empty()) {
+    // What was read is kept for the user to see, but under the default name: saving it (Run
+    // Analysis saves first) must never write the partial project over the file it came from.
+    load.project->FileName = toStd(QDir(curDir_).filePath(kDefaultProjectName));
+  }
   replaceProject(std::move(load.project));
-  if (!load.error.empty()) dialogs_->Information(this, QString::fromStdString(load.error));
-  if (QFileInfo::exists(projectFile(".tm8p"))) loadResults(false);
+  if (!load.error.empty()) {
+    dialogs_->Information(this, QString::fromStdString(load.error) + "\r\rThe project was read only in part. It is named " +
+                                    kDefaultProjectName + " now, so that saving it asks for a file name and \"" +
+                                    path + "\" stays as it is.");
+  } else if (QFileInfo::exists(projectFile(".tm8p"))) {
+    loadResults(false);
+  }
   updateResultButtons();
   recordRecentFile(path);
 }
@@ -604,36 +622,63 @@ void TMainForm::recordRecentFile(const QString& fileName) {
 }
 
 bool TMainForm::FileSaveClick() {
+  if (!CommitActiveEditor()) return false;
   const QFileInfo info(QString::fromStdString(project_->FileName));
   if (projectHasDefaultName() || info.suffix().toLower() != "tm8d") return FileSaveAsClick();
-  project_->Save();
-  updateComputationMenu();
-  return true;
+  return writeProject();
 }
 
 bool TMainForm::FileSaveAsClick() {
-  QFileInfo info(QString::fromStdString(project_->FileName));
-  const QString proposedName = info.completeBaseName() + ".tm8d";
-  const QString chosen = dialogs_->SaveFile(this, "Save " + proposedName + " As",
-                                            QDir(curDir_).filePath(proposedName), kSaveFilters);
+  if (!CommitActiveEditor()) return false;
+  const QString file = askSaveAsName();
   bool saved = false;
-  if (!chosen.isEmpty()) {
-    QString file = QFileInfo(chosen).absoluteFilePath();
-    if (QFileInfo(file).suffix().isEmpty()) file += ".tm8d";
+  if (!file.isEmpty()) {
+    const std::string previous = project_->FileName;
     project_->FileName = toStd(file);
+    saved = writeProject();
+    if (saved) {
+      curDir_ = QFileInfo(file).absolutePath();
+      storeSettings();
+    } else {
+      project_->FileName = previous;  // the project stays with the file it was last saved to
+    }
     updateCaption();
-    curDir_ = QFileInfo(file).absolutePath();
-    project_->Save();
-    storeSettings();
-    saved = true;
   }
   clearResults();
   CloseChildEditors();
   return saved;
 }
 
+QString TMainForm::askSaveAsName() {
+  const QFileInfo info(QString::fromStdString(project_->FileName));
+  const QString proposedName = info.completeBaseName() + ".tm8d";
+  const QString chosen = dialogs_->SaveFile(this, "Save " + proposedName + " As",
+                                            QDir(curDir_).filePath(proposedName), kSaveFilters);
+  if (chosen.isEmpty()) return {};
+  QString file = QFileInfo(chosen).absoluteFilePath();
+  if (!QFileInfo(file).suffix().isEmpty()) return file;  // the dialog asked about this very name
+  // The completed name was never shown to the dialog: ask before replacing that file.
+  file += ".tm8d";
+  if (QFileInfo::exists(file) && !dialogs_->ConfirmReplace(this, file)) return {};
+  return file;
+}
+
+bool TMainForm::writeProject() {
+  try {
+    project_->Save();
+  } catch (const std::exception& e) {
+    // The project stays changed and the window open; the user can save elsewhere.
+    dialogs_->Information(this, "The project could not be saved to \"" + QString::fromStdString(project_->FileName) +
+                                    "\".\r" + QString::fromStdString(e.what()));
+    return false;
+  }
+  updateComputationMenu();
+  return true;
+}
+
 void TMainForm::SetUnits(int units) {
-  CommitActiveEditor();
+  // A refused field keeps its editor as it is; the active system is no change at all.
+  if (!CommitActiveEditor() || units == project_->Units()) return;
   project_->SetUnits(units);
   MarkChanged();
   for (QMdiSubWindow* window : mdi_->subWindowList())
@@ -641,6 +686,7 @@ void TMainForm::SetUnits(int units) {
 }
 
 void TMainForm::SetDesignMethod(int nlrfd) {
+  if (nlrfd == project_->NLRFD) return;  // the active method: nothing changes
   project_->NLRFD = nlrfd;
   MarkChanged();
   showLrfdColumns();
@@ -674,13 +720,8 @@ void TMainForm::loadResults(bool afterRun) {
 }
 
 void TMainForm::CompRunClick() {
-  if (!CommitActiveEditor()) return;
-  try {
-    FileSaveClick();
-  } catch (const std::exception&) {
-    QMessageBox::warning(this, "Talmo 2017", "An error occured during saving");
-  }
-  if (projectHasDefaultName()) return;
+  // The engine reads the file on disk: nothing runs unless what the user sees was saved there.
+  if (!FileSaveClick() || projectHasDefaultName()) return;
   const std::filesystem::path project = toStd(QFileInfo(QString::fromStdString(project_->FileName)).absoluteFilePath());
   const TEngineRunResult result = runner_.Run(project, toStd(engineLibrary_), [](bool busy) {
     if (busy) {
@@ -701,6 +742,13 @@ void TMainForm::CompRunClick() {
   curDir_ = QString::fromStdString(project.parent_path().string());
   updateComputationMenu();
   updateResultButtons();
+}
+
+void TMainForm::ExportPlotsClick() {
+  // The workbook goes beside the project by default, named after it.
+  TDlgExport dialog(plots_, ExportablePlotRows(plots_, *project_, QFileInfo::exists(projectFile(".tm8p"))),
+                    *dialogs_, projectFile(".xlsx"), this);
+  dialog.exec();
 }
 
 // ---------------------------------------------------------------- editors
@@ -744,8 +792,7 @@ void TMainForm::closeEditor(Editor editor) {
 // ---------------------------------------------------------------- window events
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  CommitActiveEditor();
-  if (!AskToSave()) {
+  if (!ReadyToReplaceProject()) {
     event->ignore();
     return;
   }
@@ -766,7 +813,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
   runGuarded([this, file] {
     QDir::setCurrent(QFileInfo(file).absolutePath());
     curDir_ = QFileInfo(file).absolutePath();
-    if (AskToSave()) OpenByExtension(file);
+    if (ReadyToReplaceProject()) OpenByExtension(file);
   });
 }
 
