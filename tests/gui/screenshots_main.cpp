@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <functional>
 
 #include "ExportDialog.h"
 #include "MainWindow.h"
@@ -58,10 +59,12 @@ QPixmap withMenuOpen(talmo::TMainForm& window, QMenu* menu) {
 // Opens an example project, runs it, and takes a picture of each plot window, maximised in a
 // main window of 1150 x 780, and an image saved from the last one (with its print legend).
 void ShootPlots(talmo::TMainForm& window, const QString& work, const QString& example,
-                const QList<QPair<talmo::TGraphPlot*, QString>>& shots, const QString& folder) {
+                const QList<QPair<talmo::TGraphPlot*, QString>>& shots, const QString& folder,
+                const std::function<void(talmo::TProgramData&)>& adjust = {}) {
   const QString project = QDir(work).filePath(example);
   QFile::copy(QString(TALMO_EXAMPLES_DIR) + "/" + example, project);
   window.OpenFileName(project, talmo::kFilterCurrent);
+  if (adjust) adjust(window.Project());
   window.CompRunClick();
   window.UpdateMenuStates();
   for (const auto& [plot, name] : shots) {
@@ -140,6 +143,13 @@ int main(int argc, char** argv) {
               {&plots.pltAxial, "plot-load-settlement-trend-sand"}},
              folder);
   ShootPlots(window, work.path(), "design_chart.tm8d", {{&plots.PltChart[0], "plot-design-chart"}}, folder);
+  // Elevations instead of depths: the shaft top at elevation 250 ft, the highest at the top.
+  ShootPlots(window, work.path(), "clay_over_sand.tm8d", {{&plots.pltTotal, "plot-total-elevation-clay"}}, folder,
+             [](talmo::TProgramData& p) {
+               p.UseElevation = 1;
+               p.ValElevation = 250;
+               p.SetChanged();
+             });
   window.Project().ResetChanged();
   return 0;
 }
