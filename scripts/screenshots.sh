@@ -3,8 +3,8 @@
 # project and each menu open, the shaft-properties and design-charts editors in English and SI
 # units, and the plot windows (plot-*.png: combined plot and t-z curves of a clay project, total
 # capacity and load-settlement curves of a sand project with three diameters, a design chart,
-# total capacity against elevation;
-# plot-*-saved.png are the images those windows save). Usage: scripts/screenshots.sh [output folder] (default /tmp/talmo-shots).
+# total capacity against elevation; plot-*-saved.png are the images those windows save).
+# Usage: scripts/screenshots.sh [output folder] (default /tmp/talmo-shots).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build-test}
