@@ -25,6 +25,8 @@
 #include "LengthVariationEditors.h"
 #include "LoadingEditor.h"
 #include "ControlOptionsEditor.h"
+#include "BlockView.h"
+#include "ElevationView.h"
 #include "ExportDialog.h"
 #include "PlotAvailability.h"
 #include "PlotForm.h"
@@ -71,6 +73,8 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+  // The 3D view outlives this object's own part of the destruction: it must not call back.
+  if (blockView_ && blockView_->widget()) blockView_->widget()->disconnect(this);
   // Editors refer to the project and plot windows to their plots: they go first.
   if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
   mergedPlotMenu_ = nullptr;
@@ -218,8 +222,8 @@ void TMainForm::buildMenus() {
   addItem(computationMenu_, "Edit I&nput Text", [this] { ViewTextFile(QString::fromStdString(project_->FileName)); });
   addItem(computationMenu_, "Edit &Processor-Run Notes", [this] { ViewTextFile(projectFile(".tm8r")); });
   addItem(computationMenu_, "Edit &Output Text", [this] { ViewTextFile(projectFile(".tm8o")); });
-  addNotYetItem(computationMenu_, "&View Shaft Elevation");
-  addNotYetItem(computationMenu_, "3D View");
+  addItem(computationMenu_, "&View Shaft Elevation", [this] { ShowElevationView(); });
+  addItem(computationMenu_, "3D View", [this] { ShowBlockView(); });
 
   // Graphics: one item per plot; each opens the plot's window or brings it to the front.
   QMenu* graphics = menuBar()->addMenu("&Graphics");
@@ -264,6 +268,8 @@ void TMainForm::buildMenus() {
   addItem(windowMenu_, "&Cascade", [this] { mdi_->cascadeSubWindows(); });
   addItem(windowMenu_, "&Arrange Icons", [this] { mdi_->tileSubWindows(); });
   windowSeparator_ = windowMenu_->addSeparator();
+
+  build3DMenu();
 
   // Help
   QMenu* help = menuBar()->addMenu("&Help");
@@ -335,6 +341,84 @@ void TMainForm::buildToolBar() {
     connect(tool, &QAction::triggered, this, [this, plot = plot] { runGuarded([this, plot] { ShowPlot(*plot); }); });
     actions_.insert(QString("tool:") + hint, tool);
   }
+  build3DTools();
+}
+
+// The navigation controls of the 3D view: four mouse modes, then three one-click steps.
+void TMainForm::build3DTools() {
+  navigationTools_ << toolBar_->addSeparator();
+  auto* modes = new QActionGroup(this);
+  for (auto [text, option] : {std::pair{"Panning", 1}, {"Zooming", 2}, {"Rotating", 3}, {"Zoom Window", 4}}) {
+    QAction* tool = toolBar_->addAction(text);
+    tool->setCheckable(true);
+    modes->addAction(tool);
+    connect(tool, &QAction::triggered, this, [this, option = option] {
+      if (TDlgBlock* view = BlockView()) view->SetMouseOption(option);
+    });
+    actions_.insert(QString("tool:") + text, tool);
+    navigationTools_ << tool;
+  }
+  const std::pair<const char*, void (TDlgBlock::*)()> steps[] = {
+      {"Zoom In", &TDlgBlock::ZoomIn}, {"Zoom Out", &TDlgBlock::ZoomOut}, {"Restart View", &TDlgBlock::RestartView}};
+  for (auto [text, step] : steps) {
+    QAction* tool = toolBar_->addAction(text);
+    connect(tool, &QAction::triggered, this, [this, step = step] {
+      if (TDlgBlock* view = BlockView()) (view->*step)();
+    });
+    actions_.insert(QString("tool:") + text, tool);
+    navigationTools_ << tool;
+  }
+  show3DControls(false);
+}
+
+// "Show 3D View": the display switches of the 3D view, shown while the view exists.
+void TMainForm::build3DMenu() {
+  show3DMenu_ = menuBar()->addMenu("Show 3D View");
+  const std::pair<const char*, bool TBlockOptions::*> switches[] = {
+      {"Shaft", &TBlockOptions::ShowShaft},
+      {"Water Level", &TBlockOptions::ShowWaterLevel},
+      {"Soil Layers", &TBlockOptions::ShowSoilLayers},
+      {"Layer Labels", &TBlockOptions::ShowSoilLayerLabels},
+      {"Layer Depths", &TBlockOptions::ShowSoilLayerDepthLabels},
+      {"Global Axes", &TBlockOptions::ShowLocalAxes}};
+  for (auto [text, option] : switches) {
+    QAction* item = addItem(show3DMenu_, text, [this, option = option] {
+      if (TDlgBlock* view = BlockView()) {
+        view->Options().*option = !(view->Options().*option);
+        view->ApplyOptions();
+      }
+      update3DMenu();
+    });
+    item->setCheckable(true);
+  }
+  show3DMenu_->addSeparator();
+  addItem(show3DMenu_, "Combined Plots", [this] {
+    if (TDlgBlock* view = BlockView()) view->ShowCombinedPlotsOptions();
+  });
+  connect(show3DMenu_, &QMenu::aboutToShow, this, &TMainForm::update3DMenu);
+  show3DMenu_->menuAction()->setVisible(false);
+}
+
+void TMainForm::update3DMenu() {
+  TDlgBlock* view = BlockView();
+  if (view == nullptr) return;
+  const TBlockOptions& o = view->Options();
+  const std::pair<const char*, bool> checks[] = {{"Shaft", o.ShowShaft},
+                                                 {"Water Level", o.ShowWaterLevel},
+                                                 {"Soil Layers", o.ShowSoilLayers},
+                                                 {"Layer Labels", o.ShowSoilLayerLabels},
+                                                 {"Layer Depths", o.ShowSoilLayerDepthLabels},
+                                                 {"Global Axes", o.ShowLocalAxes}};
+  for (auto [text, checked] : checks) ActionNamed(text)->setChecked(checked);
+  ActionNamed("Layer Labels")->setEnabled(o.ShowSoilLayers);
+  ActionNamed("Layer Depths")->setEnabled(o.ShowSoilLayers);
+  ActionNamed("Combined Plots")
+      ->setEnabled(plots_.ShowOutput && o.ShowShaft && QFileInfo::exists(projectFile(".tm8p")));
+}
+
+void TMainForm::show3DControls(bool shown) {
+  show3DMenu_->menuAction()->setVisible(shown);
+  for (QAction* tool : navigationTools_) tool->setVisible(shown);
 }
 
 void TMainForm::UpdateMenuStates() {
@@ -524,6 +608,9 @@ void TMainForm::onSubWindowActivated(QMdiSubWindow* window) {
   lastActive_ = window;
   if (window) {
     if (auto* editor = qobject_cast<TEditorWindow*>(window->widget())) editor->LoadFromProject();
+    // The views follow the project's edits when they come to the front.
+    if (auto* block = qobject_cast<TDlgBlock*>(window->widget())) block->ApplyOptions();
+    else if (auto* side = qobject_cast<TDlgSideView*>(window->widget())) side->update();
   }
 }
 
@@ -787,6 +874,42 @@ void TMainForm::showEditor(Editor editor) {
 void TMainForm::closeEditor(Editor editor) {
   QPointer<QMdiSubWindow> window = editors_.value(editor);
   if (window && !window->isHidden()) window->close();
+}
+
+// ---------------------------------------------------------------- views
+
+QMdiSubWindow* TMainForm::showView(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make,
+                                   QSize size) {
+  // A closed window waits hidden for its deletion: it is gone for the user.
+  if (slot && slot->isHidden()) slot = nullptr;
+  if (!slot) {
+    QWidget* view = make();
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    slot = mdi_->addSubWindow(view);
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+    slot->resize(size);
+  }
+  slot->showNormal();
+  mdi_->setActiveSubWindow(slot);
+  return slot;
+}
+
+void TMainForm::ShowElevationView() {
+  showView(sideView_, [this] { return new TDlgSideView(*this); }, QSize(760, 600));
+}
+
+void TMainForm::ShowBlockView() {
+  showView(blockView_, [this] {
+    auto* view = new TDlgBlock(*this, plots_);
+    connect(view, &QObject::destroyed, this, [this] { show3DControls(BlockView() != nullptr); });
+    return view;
+  }, QSize(720, 640));
+  show3DControls(true);
+  update3DMenu();
+}
+
+TDlgBlock* TMainForm::BlockView() const {
+  return blockView_ && !blockView_->isHidden() ? qobject_cast<TDlgBlock*>(blockView_->widget()) : nullptr;
 }
 
 // ---------------------------------------------------------------- window events

@@ -27,6 +27,7 @@ class QToolBar;
 namespace talmo {
 
 class TPlotForm;
+class TDlgBlock;
 
 inline constexpr const char* kDefaultProjectName = "NewShaft.tm8d";
 
@@ -89,6 +90,13 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Switches the project's unit system and refreshes open editors.
   void SetUnits(int units);
   void SetDesignMethod(int nlrfd);
+  // The elevation view (created on first use, then brought to the front).
+  void ShowElevationView();
+  QMdiSubWindow* SideViewWindow() const { return sideView_; }
+  // The 3D view: its menu and navigation controls show while it exists.
+  void ShowBlockView();
+  TDlgBlock* BlockView() const;
+  QMenu* Show3DMenu() const { return show3DMenu_; }
   // Opens the export of plots to a workbook ("Export Plots to Excel").
   void ExportPlotsClick();
   // Shows a text file in the word processor, or in the built-in viewer when it cannot start.
@@ -136,6 +144,11 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void showEditor(Editor editor);
   void closeEditor(Editor editor);
   void onSubWindowActivated(QMdiSubWindow* window);
+  void build3DMenu();
+  void build3DTools();
+  void update3DMenu();
+  void show3DControls(bool shown);
+  QMdiSubWindow* showView(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make, QSize size);
   void runGuarded(const std::function<void()>& command);
   QString projectFile(const char* extension) const;
   bool projectHasDefaultName() const;
@@ -158,6 +171,10 @@ class TMainForm : public QMainWindow, public TEditorHost {
   QMdiArea* mdi_ = nullptr;
   QPointer<QMdiSubWindow> lastActive_;
   QMap<Editor, QPointer<QMdiSubWindow>> editors_;
+  QPointer<QMdiSubWindow> sideView_;
+  QPointer<QMdiSubWindow> blockView_;
+  QMenu* show3DMenu_ = nullptr;
+  QList<QAction*> navigationTools_;
   QMap<QString, QAction*> actions_;
   QMenu* fileMenu_ = nullptr;
   QMenu* dataMenu_ = nullptr;

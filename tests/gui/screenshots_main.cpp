@@ -1,20 +1,31 @@
 // Takes pictures of the desktop program as a user sees it: the main window with an example
-// project and its menus open, the export dialog with the run's plots, and the shaft-properties and design-charts editors in English
-// and SI units. Run under a display (scripts/screenshots.sh uses xvfb-run).
+// project and its menus open, the export dialog with the run's plots, the shaft-properties and
+// design-charts editors in English and SI units, and the elevation and 3D views of a
+// four-layer project with a water table and a belled shaft, before and after a run. Run under
+// a display (scripts/screenshots.sh uses xvfb-run).
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
 #include <functional>
 
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPrinter>
+
+#include "BlockView.h"
+#include "ElevationView.h"
 #include "ExportDialog.h"
+#include "GLWindow.h"
 #include "MainWindow.h"
 #include "PlotForm.h"
+#include "PileDiagrams.h"
 #include "PlotAvailability.h"
 
 namespace {
@@ -82,6 +93,82 @@ void ShootPlots(talmo::TMainForm& window, const QString& work, const QString& ex
   window.CloseChildEditors();
 }
 
+// What the display shows of the main window and the windows over it. QWidget::grab() leaves
+// out the text the 3D view paints over its OpenGL frame, so the views are taken from the screen.
+QPixmap onScreen(const talmo::TMainForm& window) {
+  settle();
+  const QRect place = window.geometry();
+  return window.screen()->grabWindow(0, place.x(), place.y(), place.width(), place.height());
+}
+
+// A left-button drag over the 3D drawing, as the user turns the model.
+void drag(QWidget* target, QPoint from, QPoint to) {
+  QMouseEvent press(QEvent::MouseButtonPress, from, target->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QMouseEvent move(QEvent::MouseMove, to, target->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+  QMouseEvent release(QEvent::MouseButtonRelease, to, target->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(target, &release);
+  settle();
+}
+
+// The elevation and 3D views of the four-layer example, before and after its run.
+void shaftViews(talmo::TMainForm& window, const QString& work, const QString& folder) {
+  const QString project = QDir(work).filePath("four_layers_belled.tm8d");
+  QFile::copy(QString(TALMO_EXAMPLES_DIR) + "/four_layers_belled.tm8d", project);
+  window.OpenFileName(project, talmo::kFilterCurrent);
+  window.ShowElevationView();
+  window.SideViewWindow()->setGeometry(0, 0, 760, 640);
+  settle();
+  save(window.grab(), folder, "elevation-view.png");
+  {
+    // The printed page, as "Print" draws it, to PDF.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir(folder).filePath("elevation-print.pdf"));
+    static_cast<talmo::TDlgSideView*>(window.SideViewWindow()->widget())->PrintOn(printer);
+  }
+  window.CloseChildEditors();
+
+  auto show3D = [&window] {
+    window.ShowBlockView();
+    window.MdiArea()->activeSubWindow()->setGeometry(0, 0, 760, 640);
+    settle();
+    return window.BlockView();
+  };
+  talmo::TDlgBlock* view = show3D();
+  save(onScreen(window), folder, "3d-view-before-run.png");
+  // Turned down and around, with the layer names and depths.
+  view->Options().ShowSoilLayerLabels = true;
+  view->Options().ShowSoilLayerDepthLabels = true;
+  view->ApplyOptions();
+  if (QWidget* drawing = view->GLWindow()) {
+    view->SetMouseOption(3);
+    drag(drawing, {300, 300}, {360, 250});
+  }
+  save(onScreen(window), folder, "3d-view-before-run-rotated.png");
+
+  window.CompRunClick();  // closes the child windows
+  view = show3D();
+  view->Options().ShowSoilLayerLabels = true;
+  view->Options().ShowSoilLayerDepthLabels = true;
+  view->Options().ShowUltimateEffects = true;
+  view->Options().ShowUltimateEffectsValues = true;
+  view->ApplyOptions();
+  settle();
+  save(onScreen(window), folder, "3d-view-after-run.png");
+  if (QWidget* drawing = view->GLWindow()) {
+    view->SetMouseOption(3);
+    drag(drawing, {300, 300}, {380, 260});
+  }
+  view->ShowCombinedPlotsOptions();
+  save(onScreen(window), folder, "3d-view-after-run-combined-plots.png");
+  view->CombinedPlotsOptions()->close();
+  window.CloseChildEditors();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,7 +192,7 @@ int main(int argc, char** argv) {
   save(window.grab(), folder, "main-window.png");
   for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
     QString name = menu->title().remove('&').remove(' ').toLower();
-    if (name.isEmpty()) continue;
+    if (name.isEmpty() || !menu->menuAction()->isVisible()) continue;
     window.UpdateMenuStates();
     save(withMenuOpen(window, menu), folder, "menu-" + name + ".png");
   }
@@ -150,6 +237,7 @@ int main(int argc, char** argv) {
                p.ValElevation = 250;
                p.SetChanged();
              });
+  shaftViews(window, work.path(), folder);
   window.Project().ResetChanged();
   return 0;
 }
