@@ -89,6 +89,7 @@ void ShootPlots(talmo::TMainForm& window, const QString& work, const QString& ex
     settle();
     save(window.grab(), folder, name + ".png");
     form->SaveImage(QDir(folder).filePath(name + "-saved.png"), QSize(900, 600), 100);
+    if (name == "plot-combined-clay") save(withMenuOpen(window, form->PlotMenu()), folder, "menu-plot.png");
   }
   window.CloseChildEditors();
 }
