@@ -19,11 +19,14 @@
 #include <QStyle>
 #include <QToolBar>
 #include <algorithm>
+#include <QToolButton>
 #include <filesystem>
 
+#include "ActionIcons.h"
 #include "Errors.h"
 #include "LengthVariationEditors.h"
 #include "LoadingEditor.h"
+#include "Manuals.h"
 #include "ControlOptionsEditor.h"
 #include "BlockView.h"
 #include "ElevationView.h"
@@ -133,7 +136,7 @@ bool TMainForm::projectHasDefaultName() const {
 
 QAction* TMainForm::addItem(QMenu* menu, const QString& text, std::function<void()> handler,
                             const QKeySequence& shortcut) {
-  QAction* action = menu->addAction(text);
+  QAction* action = menu->addAction(CommandIcon(plain(text)), text);
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
   connect(action, &QAction::triggered, this, [this, handler] { runGuarded(handler); });
   actions_.insert(plain(text), action);
@@ -273,9 +276,11 @@ void TMainForm::buildMenus() {
 
   // Help
   QMenu* help = menuBar()->addMenu("&Help");
-  for (const char* manual : {"Talmo 2017 Users Manual.pdf", "TalmoTechnicalManual.bat"}) {
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(manual);
-    addItem(help, QString(manual).startsWith("Talmo 2017") ? "&User's Manual" : "&Technical Manual", [this, file] {
+  // The manuals are HTML pages, opened in the desktop's default viewer.
+  for (auto [text, manual] : {std::pair{"&User's Manual", kUsersManual}, {"&Technical Manual", kTechnicalManual}}) {
+    const QString file = QString::fromStdString(
+        FindManual(QCoreApplication::applicationDirPath().toStdString(), manual).string());
+    addItem(help, text, [this, file] {
       if (!QFileInfo::exists(file) || !dialogs_->OpenDocument(file))
         dialogs_->Information(this, "The manual \"" + file + "\" could not be opened.");
     });
@@ -298,10 +303,11 @@ void TMainForm::buildMenus() {
 
 void TMainForm::buildToolBar() {
   toolBar_ = addToolBar("Tools");
-  toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // Icons with the short text under them; the hints are the tooltips.
+  toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   auto button = [this](const QString& text, const QString& hint, const QString& action, bool commitFirst) {
     QAction* target = ActionNamed(action);
-    QAction* tool = toolBar_->addAction(text);
+    QAction* tool = toolBar_->addAction(CommandIcon(hint), text);
     tool->setToolTip(hint);
     if (target == nullptr || !target->isEnabled()) {
       tool->setEnabled(false);
@@ -324,19 +330,19 @@ void TMainForm::buildToolBar() {
   button("F.S.", "Factor of Safety (ASD)", "Factor of Safety (Allowable Stress Design)", false);
   toolBar_->addSeparator();
   button("Run", "Run Data File", "Run Analysis", true);
-  QAction* output = toolBar_->addAction("Output");
+  QAction* output = toolBar_->addAction(CommandIcon("View Output"), "Output");
   output->setToolTip("View Output");
   connect(output, &QAction::triggered, this, [this] { ViewTextFile(projectFile(".tm8o")); });
   actions_.insert("tool:View Output", output);
   button("Profile", "View Soil Profile", "View Shaft Elevation", false);
   button("3D", "3D View", "3D View", false);
   // Result buttons: each shows one plot, enabled with its Graphics item.
-  for (auto [text, hint, plot] : {std::tuple{"Combined", "Combined Plot (Ultimate)", &plots_.pltCombine},
-                                  {"Combined F.S.", "Combined Plot (LRFD/ASD)", &plots_.pltCombineD},
-                                  {"Load-Settlement", "Load vs. Settlement", &plots_.pltAxial},
+  for (auto [text, hint, plot] : {std::tuple{"Ultimate", "Combined Plot (Ultimate)", &plots_.pltCombine},
+                                  {"LRFD/ASD", "Combined Plot (LRFD/ASD)", &plots_.pltCombineD},
+                                  {"Load-Settl.", "Load vs. Settlement", &plots_.pltAxial},
                                   {"t-z", "t-z curves", &plots_.pltTz},
                                   {"Q-w", "Q-w curves", &plots_.pltQw}}) {
-    QAction* tool = toolBar_->addAction(text);
+    QAction* tool = toolBar_->addAction(CommandIcon(hint), text);
     tool->setToolTip(hint);
     connect(tool, &QAction::triggered, this, [this, plot = plot] { runGuarded([this, plot] { ShowPlot(*plot); }); });
     actions_.insert(QString("tool:") + hint, tool);
@@ -347,9 +353,15 @@ void TMainForm::buildToolBar() {
 // The navigation controls of the 3D view: four mouse modes, then three one-click steps.
 void TMainForm::build3DTools() {
   navigationTools_ << toolBar_->addSeparator();
+  // Icons only (the names are the tooltips): the row still fits beside the other buttons.
+  auto iconOnly = [this](QAction* tool) {
+    if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(tool)))
+      button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  };
   auto* modes = new QActionGroup(this);
   for (auto [text, option] : {std::pair{"Panning", 1}, {"Zooming", 2}, {"Rotating", 3}, {"Zoom Window", 4}}) {
-    QAction* tool = toolBar_->addAction(text);
+    QAction* tool = toolBar_->addAction(CommandIcon(text), text);
+    iconOnly(tool);
     tool->setCheckable(true);
     modes->addAction(tool);
     connect(tool, &QAction::triggered, this, [this, option = option] {
@@ -361,7 +373,8 @@ void TMainForm::build3DTools() {
   const std::pair<const char*, void (TDlgBlock::*)()> steps[] = {
       {"Zoom In", &TDlgBlock::ZoomIn}, {"Zoom Out", &TDlgBlock::ZoomOut}, {"Restart View", &TDlgBlock::RestartView}};
   for (auto [text, step] : steps) {
-    QAction* tool = toolBar_->addAction(text);
+    QAction* tool = toolBar_->addAction(CommandIcon(text), text);
+    iconOnly(tool);
     connect(tool, &QAction::triggered, this, [this, step = step] {
       if (TDlgBlock* view = BlockView()) (view->*step)();
     });

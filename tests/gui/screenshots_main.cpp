@@ -1,8 +1,8 @@
 // Takes pictures of the desktop program as a user sees it: the main window with an example
-// project and its menus open, the export dialog with the run's plots, the shaft-properties and
-// design-charts editors in English and SI units, and the elevation and 3D views of a
-// four-layer project with a water table and a belled shaft, before and after a run. Run under
-// a display (scripts/screenshots.sh uses xvfb-run).
+// project and its menus open, its toolbar and menu icons, the export dialog with the run's plots,
+// the shaft-properties and design-charts editors in English and SI units, and the elevation and
+// 3D views of a four-layer project with a water table and a belled shaft, before and after a
+// run. Run under a display (scripts/screenshots.sh uses xvfb-run).
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QToolBar>
 #include <cstdio>
 #include <functional>
 
@@ -191,6 +192,12 @@ int main(int argc, char** argv) {
   window.CompRunClick();
   settle();
   save(window.grab(), folder, "main-window.png");
+  // The icons: the toolbar at twice its size, and the window with the File menu's icons.
+  QToolBar* tools = window.findChild<QToolBar*>();
+  const QPixmap toolbar = tools->grab();
+  save(toolbar.scaled(toolbar.size() * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation), folder,
+       "main-window-icons-toolbar.png");
+  save(withMenuOpen(window, window.menuBar()->findChild<QMenu*>()), folder, "main-window-icons.png");
   for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
     QString name = menu->title().remove('&').remove(' ').toLower();
     if (name.isEmpty() || !menu->menuAction()->isVisible()) continue;
