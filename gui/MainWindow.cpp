@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <algorithm>
 #include <QToolButton>
 #include <filesystem>
 
@@ -31,6 +32,7 @@
 #include "ElevationView.h"
 #include "ExportDialog.h"
 #include "PlotAvailability.h"
+#include "PlotForm.h"
 #include "ProjectResults.h"
 #include "ResultLoading.h"
 #include "ShaftPropertiesEditor.h"
@@ -62,6 +64,7 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
   mdi_ = new QMdiArea(this);
   setCentralWidget(mdi_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::onSubWindowActivated);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::mergePlotMenu);
   setAcceptDrops(true);
   engineLibrary_ = QString::fromStdString(
       FindEngineLibrary(QCoreApplication::applicationDirPath().toStdString()).string());
@@ -76,7 +79,10 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
 TMainForm::~TMainForm() {
   // The 3D view outlives this object's own part of the destruction: it must not call back.
   if (blockView_ && blockView_->widget()) blockView_->widget()->disconnect(this);
-  // Editors refer to the project: they go first.
+  // Editors refer to the project and plot windows to their plots: they go first.
+  if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
+  mergedPlotMenu_ = nullptr;
+  for (TGraphPlot* plot : plots_.All()) plot->Hide();
   CloseChildEditors();
   mdi_->closeAllSubWindows();
 }
@@ -223,21 +229,40 @@ void TMainForm::buildMenus() {
   addItem(computationMenu_, "&View Shaft Elevation", [this] { ShowElevationView(); });
   addItem(computationMenu_, "3D View", [this] { ShowBlockView(); });
 
-  // Graphics: the plot windows come with the plotting work.
+  // Graphics: one item per plot; each opens the plot's window or brings it to the front.
   QMenu* graphics = menuBar()->addMenu("&Graphics");
+  graphicsMenu_ = graphics;
   graphics->setToolTipsVisible(true);
-  for (const char* item :
-       {"Ultimate &Skin Friction vs Depth", "Ultimate &Tip Resistance vs Depth", "Ultimate Total &Capacity vs Depth",
-        "C&ombined Plots vs Depth (initial diameter)", "ASD/LRFD Skin Friction vs Depth ",
-        "ASD/LRFD Tip Resistance vs Depth ", "ASD/LRFD Total Capacity vs Depth",
-        "Combined Plots vs Depth (initial diameter)", "Axial Load vs Settlement (averaged)",
-        "Axial Load vs Settlement (upper bound)", "Axial Load vs Settlement (lower bound)",
-        "Combined Plots of Load vs Settlement (initial diameter)", "t-z curves (averaged, initial diameter)",
-        "Q-w curves (averaged)", "Additional t-z curves (averaged, initial diameter)",
-        "Load Distribution (averaged, initial diameter)"})
-    addNotYetItem(graphics, item);
-  graphics->addSeparator();
-  for (int k = 1; k <= 10; ++k) addNotYetItem(graphics, "Design Chart " + QString::number(k));
+  TMainPlots& p = plots_;
+  const std::pair<const char*, TGraphPlot*> items[] = {
+      {"Ultimate &Skin Friction vs Depth", &p.pltSkin},
+      {"Ultimate &Tip Resistance vs Depth", &p.pltTip},
+      {"Ultimate Total &Capacity vs Depth", &p.pltTotal},
+      {"C&ombined Plots vs Depth (initial diameter)", &p.pltCombine},
+      {"ASD/LRFD Skin Friction vs Depth ", &p.FSpltSkin},
+      {"ASD/LRFD Tip Resistance vs Depth ", &p.FSpltTip},
+      {"ASD/LRFD Total Capacity vs Depth", &p.FSpltTotal},
+      {"Combined Plots vs Depth (initial diameter)", &p.pltCombineD},
+      {"Axial Load vs Settlement (averaged)", &p.pltAxial},
+      {"Axial Load vs Settlement (upper bound)", &p.pltUpper},
+      {"Axial Load vs Settlement (lower bound)", &p.pltLower},
+      {"Combined Plots of Load vs Settlement (initial diameter)", &p.pltCombinedSettle},
+      {"t-z curves (averaged, initial diameter)", &p.pltTz},
+      {"Q-w curves (averaged)", &p.pltQw},
+      {"Additional t-z curves (averaged, initial diameter)", &p.pltTzAdd},
+      {"Load Distribution (averaged, initial diameter)", &p.pltLoad},
+  };
+  const auto all = plots_.All();
+  auto addPlotItem = [this, graphics, &all](const QString& text, TGraphPlot* plot) {
+    QAction* action = addItem(graphics, text, [this, plot] { ShowPlot(*plot); });
+    // The plot's row in the fixed list, which the availability rule is written for.
+    const int row = static_cast<int>(std::find(all.begin(), all.end(), plot) - all.begin());
+    plotItems_.append({action, plot, row});
+  };
+  for (const auto& [text, plot] : items) addPlotItem(text, plot);
+  chartSeparator_ = graphics->addSeparator();
+  for (int k = 1; k <= 10; ++k)
+    addPlotItem("Design Chart " + QString::number(k), &p.PltChart[static_cast<std::size_t>(k - 1)]);
   graphics->addSeparator();
   addItem(graphics, "Export Plots to Excel", [this] { ExportPlotsClick(); });
   for (QMenu* menu : {computationMenu_, dataMenu_}) menu->setToolTipsVisible(true);
@@ -312,11 +337,15 @@ void TMainForm::buildToolBar() {
   actions_.insert("tool:View Output", output);
   button("Profile", "View Soil Profile", "View Shaft Elevation", false);
   button("3D", "3D View", "3D View", false);
-  for (auto [text, hint] : {std::pair{"Ultimate", "Combined Plot (Ultimate)"}, {"LRFD/ASD", "Combined Plot (LRFD/ASD)"},
-                            {"Load-Settl.", "Load vs. Settlement"}, {"t-z", "t-z curves"}, {"Q-w", "Q-w curves"}}) {
+  // Result buttons: each shows one plot, enabled with its Graphics item.
+  for (auto [text, hint, plot] : {std::tuple{"Ultimate", "Combined Plot (Ultimate)", &plots_.pltCombine},
+                                  {"LRFD/ASD", "Combined Plot (LRFD/ASD)", &plots_.pltCombineD},
+                                  {"Load-Settl.", "Load vs. Settlement", &plots_.pltAxial},
+                                  {"t-z", "t-z curves", &plots_.pltTz},
+                                  {"Q-w", "Q-w curves", &plots_.pltQw}}) {
     QAction* tool = toolBar_->addAction(CommandIcon(hint), text);
-    tool->setToolTip(QString(hint) + " (" + kNotYet + ")");
-    tool->setEnabled(false);
+    tool->setToolTip(hint);
+    connect(tool, &QAction::triggered, this, [this, plot = plot] { runGuarded([this, plot] { ShowPlot(*plot); }); });
     actions_.insert(QString("tool:") + hint, tool);
   }
   build3DTools();
@@ -407,6 +436,7 @@ void TMainForm::show3DControls(bool shown) {
 }
 
 void TMainForm::UpdateMenuStates() {
+  updateGraphicsMenu();
   updateFileMenu();
   updateDataMenu();
   updateComputationMenu();
@@ -478,6 +508,82 @@ void TMainForm::updateWindowMenu() {
 void TMainForm::updateResultButtons() {
   const bool output = QFileInfo::exists(projectFile(".tm8o"));
   actions_.value("tool:View Output")->setEnabled(output);
+  updateGraphicsMenu();
+}
+
+void TMainForm::updateGraphicsMenu() {
+  const TProgramData& p = *project_;
+  const bool plotFile = QFileInfo::exists(projectFile(".tm8p"));
+  for (const TPlotItem& item : plotItems_)
+    item.action->setEnabled(PlotCommandEnabled(plots_, item.row, p, plotFile) && item.plot->HasSomethingToDraw());
+  // The combined items name what their curve is: the first diameter, or the first length.
+  const QString first = p.IPENT == 1 ? "(Initial Length)" : "(Initial Diameter)";
+  PlotAction(plots_.pltCombine)->setText("C&ombined Plots vs Depth " + first);
+  PlotAction(plots_.pltCombineD)->setText("Combined Plots vs Depth " + first);
+  PlotAction(plots_.pltCombinedSettle)
+      ->setText("Combined Plots of Load vs Settlement " + first);
+  const bool charts = p.IChart == 1;
+  chartSeparator_->setVisible(charts);
+  for (int k = 0; k < 10; ++k) {
+    QAction* chart = PlotAction(plots_.PltChart[static_cast<std::size_t>(k)]);
+    chart->setVisible(charts && p.NPOINTPD > k);
+    if (!charts) chart->setEnabled(false);
+    if (charts && p.NPOINTPD > k)
+      chart->setText("Design Chart (" + QString::fromStdString(PlotNumberText(p.PDSETT[static_cast<std::size_t>(k)])) +
+                     (p.Units() == 2 ? "-m" : "-in") + " movement)");
+  }
+  // The result buttons follow the items that show the same plots.
+  const std::pair<const char*, const TGraphPlot*> buttons[] = {{"Combined Plot (Ultimate)", &plots_.pltCombine},
+                                                               {"Combined Plot (LRFD/ASD)", &plots_.pltCombineD},
+                                                               {"Load vs. Settlement", &plots_.pltAxial},
+                                                               {"t-z curves", &plots_.pltTz},
+                                                               {"Q-w curves", &plots_.pltQw}};
+  for (const auto& [hint, plot] : buttons)
+    if (QAction* tool = actions_.value(QString("tool:") + hint))
+      tool->setEnabled(PlotAction(*plot)->isEnabled());
+}
+
+// ---------------------------------------------------------------- plot windows
+
+void TMainForm::ShowPlot(TGraphPlot& plot) {
+  QPointer<QMdiSubWindow> window = plotWindows_.value(&plot);
+  if (!plot.FormExists || !window || window->isHidden()) {
+    auto* form = new TPlotForm(plot, *dialogs_);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    window = mdi_->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    plotWindows_.insert(&plot, window);
+    plot.FormExists = true;
+    // Hide (and the plot's end) closes the window at once.
+    plot.SetFormCloser([window] {
+      if (window) delete window.data();
+    });
+    window->showMaximized();
+  } else if (window->isMinimized()) {
+    window->showNormal();
+  }
+  mdi_->setActiveSubWindow(window);
+}
+
+QAction* TMainForm::PlotAction(const TGraphPlot& plot) const {
+  for (const TPlotItem& item : plotItems_)
+    if (item.plot == &plot) return item.action;
+  return nullptr;
+}
+
+TPlotForm* TMainForm::PlotWindow(const TGraphPlot& plot) const {
+  QPointer<QMdiSubWindow> window = plotWindows_.value(&plot);
+  if (!plot.FormExists || !window || window->isHidden()) return nullptr;
+  return qobject_cast<TPlotForm*>(window->widget());
+}
+
+void TMainForm::mergePlotMenu(QMdiSubWindow* window) {
+  auto* form = window ? qobject_cast<TPlotForm*>(window->widget()) : nullptr;
+  QMenu* menu = form ? form->PlotMenu() : nullptr;
+  if (menu == mergedPlotMenu_) return;
+  if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
+  mergedPlotMenu_ = menu;
+  if (menu) menuBar()->insertMenu(windowMenu_->menuAction(), menu);
 }
 
 // ---------------------------------------------------------------- commands

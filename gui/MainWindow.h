@@ -26,6 +26,7 @@ class QToolBar;
 
 namespace talmo {
 
+class TPlotForm;
 class TDlgBlock;
 
 inline constexpr const char* kDefaultProjectName = "NewShaft.tm8d";
@@ -101,6 +102,13 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Shows a text file in the word processor, or in the built-in viewer when it cannot start.
   void ViewTextFile(const QString& fileName);
 
+  // Opens the plot's window, or brings it to the front when it is already open.
+  void ShowPlot(TGraphPlot& plot);
+  // The Graphics item that shows the plot.
+  QAction* PlotAction(const TGraphPlot& plot) const;
+  // The plot's window while it is open, else nullptr.
+  TPlotForm* PlotWindow(const TGraphPlot& plot) const;
+
   // The action of a menu item by its text without "&" (tests and the toolbar use it).
   QAction* ActionNamed(const QString& text) const;
   // Recomputes the enabled, ticked and visible states of every menu item (as when the menus open).
@@ -122,6 +130,8 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void updateComputationMenu();
   void updateWindowMenu();
   void updateResultButtons();
+  void updateGraphicsMenu();
+  void mergePlotMenu(QMdiSubWindow* window);
   void updateCaption();
   void showLrfdColumns();
   void readSettings();
@@ -170,6 +180,17 @@ class TMainForm : public QMainWindow, public TEditorHost {
   QMenu* dataMenu_ = nullptr;
   QMenu* computationMenu_ = nullptr;
   QMenu* windowMenu_ = nullptr;
+  QMenu* graphicsMenu_ = nullptr;
+  QAction* chartSeparator_ = nullptr;
+  // Graphics items with the plot each opens and its row in TMainPlots::All.
+  struct TPlotItem {
+    QAction* action;
+    TGraphPlot* plot;
+    int row;
+  };
+  QList<TPlotItem> plotItems_;
+  QMap<const TGraphPlot*, QPointer<QMdiSubWindow>> plotWindows_;
+  QPointer<QMenu> mergedPlotMenu_;  // the active plot window's "&Plot" menu in the menu bar
   QList<QAction*> recentActions_;
   QAction* recentSeparator_ = nullptr;
   QAction* windowSeparator_ = nullptr;

@@ -16,6 +16,7 @@
 #include <QThread>
 #include <QToolBar>
 #include <cstdio>
+#include <functional>
 
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -29,6 +30,7 @@
 #include "SoilLayersEditor.h"
 #include "SoilPropertiesEditor.h"
 #include "SoilTypeChange.h"
+#include "PlotForm.h"
 #include "PileDiagrams.h"
 #include "PlotAvailability.h"
 
@@ -95,6 +97,33 @@ void fourLayers(talmo::TGridTable& d) {
     }
   }
   d.SetFloatValue(kLayerMaxSideFriction, 1, 4000);
+}
+
+// Opens an example project, runs it, and takes a picture of each plot window, maximised in a
+// main window of 1150 x 780, and an image saved from the last one (with its print legend).
+void ShootPlots(talmo::TMainForm& window, const QString& work, const QString& example,
+                const QList<QPair<talmo::TGraphPlot*, QString>>& shots, const QString& folder,
+                const std::function<void(talmo::TProgramData&)>& adjust = {}) {
+  const QString project = QDir(work).filePath(example);
+  QFile::copy(QString(TALMO_EXAMPLES_DIR) + "/" + example, project);
+  window.OpenFileName(project, talmo::kFilterCurrent);
+  if (adjust) adjust(window.Project());
+  window.CompRunClick();
+  window.UpdateMenuStates();
+  for (const auto& [plot, name] : shots) {
+    if (!plot->HasSomethingToDraw()) {
+      std::printf("no data for %s\n", name.toUtf8().constData());
+      continue;
+    }
+    window.ShowPlot(*plot);
+    talmo::TPlotForm* form = window.PlotWindow(*plot);
+    if (plot->LayerLineCount() > 0) form->SetShowLayers(true);
+    settle();
+    save(window.grab(), folder, name + ".png");
+    form->SaveImage(QDir(folder).filePath(name + "-saved.png"), QSize(900, 600), 100);
+    if (name == "plot-combined-clay") save(withMenuOpen(window, form->PlotMenu()), folder, "menu-plot.png");
+  }
+  window.CloseChildEditors();
 }
 
 // What the display shows of the main window and the windows over it. QWidget::grab() leaves
@@ -265,6 +294,22 @@ int main(int argc, char** argv) {
     properties.reject();
   }
   window.Project().ResetChanged();
+
+  talmo::TMainPlots& plots = window.Plots();
+  ShootPlots(window, work.path(), "clay_over_sand.tm8d",
+             {{&plots.pltCombine, "plot-combined-clay"}, {&plots.pltTz, "plot-tz-clay"}}, folder);
+  ShootPlots(window, work.path(), "sand_three_diameters.tm8d",
+             {{&plots.pltTotal, "plot-total-sand"}, {&plots.pltCombinedSettle, "plot-load-settlement-sand"},
+              {&plots.pltAxial, "plot-load-settlement-trend-sand"}},
+             folder);
+  ShootPlots(window, work.path(), "design_chart.tm8d", {{&plots.PltChart[0], "plot-design-chart"}}, folder);
+  // Elevations instead of depths: the shaft top at elevation 250 ft, the highest at the top.
+  ShootPlots(window, work.path(), "clay_over_sand.tm8d", {{&plots.pltTotal, "plot-total-elevation-clay"}}, folder,
+             [](talmo::TProgramData& p) {
+               p.UseElevation = 1;
+               p.ValElevation = 250;
+               p.SetChanged();
+             });
   shaftViews(window, work.path(), folder);
   window.Project().ResetChanged();
   return 0;
