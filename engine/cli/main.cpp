@@ -36,14 +36,6 @@ void printHelp(std::ostream& out) {
          "written.\n";
 }
 
-// The temporaries a run merges into the plot file and the curve listing.
-void removeTemporaries(const talmo::RunNames& names, const std::filesystem::path& folder) {
-  std::error_code ec;
-  for (const auto& n : {names.settlementListing, names.tzPlot, names.qwPlot, names.loadSettlementPlot})
-    std::filesystem::remove(n, ec);
-  std::filesystem::remove(folder / "TZDIAM.DAT", ec);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,8 +67,8 @@ int main(int argc, char** argv) {
   talmo::RunOptions options;
   options.workDir = project.parent_path();
   options.consoleOut = &std::cerr;  // names any result file that cannot be created
+  options.removeTemporaries = true;
   const int status = talmo::runAnalysis(names, options);
-  removeTemporaries(names, options.workDir);
   if (status == talmo::kStatusOutputError) {
     std::cerr << "talmo: the results could not be written beside " << project.string() << '\n';
     return kExitUsage;

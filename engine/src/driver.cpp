@@ -12,6 +12,7 @@
 #include "case_settlement.h"
 #include "case_socket_settlement.h"
 #include "clay_shale_note.h"
+#include "cohesive.h"
 #include "design_charts.h"
 #include "fixed_format.h"
 #include "input_reader.h"
@@ -51,6 +52,7 @@ class Driver {
   // Writes the load-settlement section of a case; false when the run must stop.
   bool analyseLoadSettlement(const SettlementCase& sc, int tipType, const CaseNumbers& numbers, PlotCurve& curve);
   void writeStepMessages(const std::vector<DepthStep>& steps, int upTo, std::size_t& reportNext);
+  void writeCutShortNote(const std::string& what, int analysed, Real first, Real last, long long notAnalysed);
 
   RunModel m_;
   RunFiles& files_;
@@ -65,8 +67,15 @@ class Driver {
   Real lastLength_ = 0;  // shaft length of the last case analysed
   SettlementRunState settlementState_;
   DesignCharts charts_;
+  // Each kind of socket warning goes to the report the first time in the run only.
+  std::array<bool, kSocketWarningKinds> socketWarned_{};
   int status_ = kStatusCompleted;
 };
+
+// How many of `asked` (a count that may exceed any integer) a limit of `analysed` leaves out.
+long long notAnalysedCount(Real asked, int analysed) {
+  return static_cast<long long>(std::min<Real>(asked, 1e15f)) - analysed;
+}
 
 bool soilTip(int type) {
   return type == kSand || type == kClay || type == kClayShale || type == kGravellySand || type == kGravel;
@@ -79,6 +88,8 @@ int Driver::run() {
 }
 
 int Driver::runCases() {
+  // Alpha and Nc left at 0 in clay take their defaults once, before the echo prints them.
+  applyCohesiveDefaults(m_.layers, m_.DSTART);
   writeInputEcho(m_, files_.report);
   files_.curveListing.line();
   files_.curveListing.line("     " + m_.title);
@@ -89,25 +100,31 @@ int Driver::runCases() {
   // Shaft modulus from psi (or kN/m2) to tsf.
   EPILEasEntered_ = m_.EPILE;
   m_.EPILE = m_.si() ? m_.EPILE * kPsfPerKnPerM2 / kPsfPerTsf : m_.EPILE / kPsiPerTsf;
-  // The output increment is a length in the project's unit.
+  // The output increment is a length in the project's unit; 0 asks for one foot, or one metre
+  // in an SI project (the project file checks that it is not negative).
+  if (!(m_.PINC > 0)) m_.PINC = 1;
   if (m_.si()) m_.PINC *= kFtPerM;
-  if (m_.PINC <= 0) m_.PINC = 1;
   const std::vector<Layer> wholeFoot = wholeFootLayers(m_.layers);
   stress_ = effectiveStressTable(wholeFoot, m_.WTD, static_cast<int>(wholeFoot.back().XBOT));
 
   const Real diameterStep = m_.IChart >= 1 ? m_.DIAMINCR : 0.5f;
-  int diameters = diameterStep > 0
-                      ? static_cast<int>(std::trunc((m_.DIALIM - m_.DSTART) / diameterStep + 0.001f)) + 1
-                      : 1;
-  diameters = std::clamp(diameters, 1, kMaxDiameters);
+  const Real diametersAsked =
+      diameterStep > 0 ? std::trunc((m_.DIALIM - m_.DSTART) / diameterStep + 0.001f) + 1 : 1;
+  const int diameters = diametersAsked > kMaxDiameters ? kMaxDiameters : std::max(static_cast<int>(diametersAsked), 1);
+  if (diametersAsked > kMaxDiameters)
+    writeCutShortNote("DIAMETERS", kMaxDiameters, m_.DSTART + static_cast<Real>(kMaxDiameters) * diameterStep,
+                      m_.DSTART + (diametersAsked - 1) * diameterStep, notAnalysedCount(diametersAsked, kMaxDiameters));
 
   // Shaft lengths: from the design depth up to the minimum length, for every diameter with
   // design charts and for the initial diameter with multiple lengths.
   std::vector<Real> lengths = {m_.designDepth};
   const bool varyLengths = m_.METHOD == 2 && (m_.IPENT >= 1 || m_.IChart >= 1) && m_.PDINCR > 0;
   if (varyLengths) {
-    const int count = std::clamp(
-        static_cast<int>(std::trunc((m_.designDepth - m_.PDMIN) / m_.PDINCR + 0.001f)) + 1, 1, kMaxLengths);
+    const Real asked = std::trunc((m_.designDepth - m_.PDMIN) / m_.PDINCR + 0.001f) + 1;
+    const int count = asked > kMaxLengths ? kMaxLengths : std::max(static_cast<int>(asked), 1);
+    if (asked > kMaxLengths)
+      writeCutShortNote("SHAFT LENGTHS", kMaxLengths, m_.designDepth - static_cast<Real>(kMaxLengths) * m_.PDINCR,
+                        m_.designDepth - (asked - 1) * m_.PDINCR, notAnalysedCount(asked, kMaxLengths));
     lengths.clear();
     for (int k = 0; k < count; ++k) lengths.push_back(m_.designDepth - static_cast<Real>(k) * m_.PDINCR);
   }
@@ -134,6 +151,24 @@ int Driver::runCases() {
   // Without any shaft tipped in soil the plot file ends after the capacity data.
   if (soilTipAnalysed_) files_.tzDiam.line(fmt::listInt(settlementState_.qwCurves));
   return status_;
+}
+
+// A run analyses at most 100 shaft lengths and 20 diameters; the ones beyond are named in the
+// runtime notes and the report, so that a cut-short run does not pass for a complete one.
+void Driver::writeCutShortNote(const std::string& what, int analysed, Real first, Real last, long long notAnalysed) {
+  const std::string unit = u_.si ? " M" : " FT";
+  const std::vector<std::string> lines = {
+      "*********************WARNING**********************",
+      "ONLY THE FIRST " + std::to_string(analysed) + " " + what + " ARE ANALYSED.",
+      "THE " + std::to_string(notAnalysed) + " " + what + " FROM" + fmt::F(u_.length(first), 10, 3) + unit + " TO" +
+          fmt::F(u_.length(last), 10, 3) + unit,
+      "WERE NOT ANALYSED; ANALYSE THEM IN A SEPARATE RUN.",
+  };
+  for (TextOut* out : {&files_.runtime, &files_.report}) {
+    out->line();
+    for (const auto& l : lines) out->line("     " + l);
+    out->line();
+  }
 }
 
 void Driver::writeStepMessages(const std::vector<DepthStep>& steps, int upTo, std::size_t& next) {
@@ -184,13 +219,12 @@ Driver::TableResult Driver::writeCapacityTable(const std::vector<DepthStep>& ste
   // Runtime notes of the steps the table used, down to the averaging zone below the shaft's
   // length, in depth order; the first socket warning of each kind also goes to the report.
   const int lastUsedStep = std::min(bottom, static_cast<int>(std::ceil(table.atLength.length)) + zoneSteps);
-  std::array<bool, kSocketWarningKinds> warned{};
   for (int d = 1; d <= lastUsedStep; ++d) {
     const DepthStep& step = steps[static_cast<std::size_t>(d)];
     for (const auto& l : step.runtimeLines) files_.runtime.line("     " + l);
     for (const SocketWarningBlock& w : step.socketWarnings) {
       for (const auto& l : w.lines) files_.runtime.line(l);
-      bool& first = warned[static_cast<std::size_t>(w.kind)];
+      bool& first = socketWarned_[static_cast<std::size_t>(w.kind)];
       if (!first) table.rockMessages.insert(table.rockMessages.end(), w.lines.begin(), w.lines.end());
       first = true;
     }
@@ -208,7 +242,7 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   const Real BSr = roundToWholeFoot(m_.BS);
   writeCaseHeader(m_, numbers, shaft, BSr, length, EPILEasEntered_, files_);
 
-  const std::vector<Layer> layers = caseLayers(m_, D);
+  const std::vector<Layer> layers = wholeFootLayers(m_.layers);
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
   const CaseGround ground{m_, layers, stress_, shaft, diameterRatio, m_.METHOD == 2 ? length : 0};
   const std::vector<DepthStep> steps = computeDepthSteps(ground);
@@ -219,13 +253,13 @@ Driver::CaseResult Driver::runCase(Real D, Real length, const CaseNumbers& numbe
   TableResult table = writeCapacityTable(steps, profile, printedLengths(m_, length, BSr, profileBottom), length,
                                          tipAveragingSteps(shaft.Bb));
 
-  // Messages of the rock models for this case go through the rock-message scratch file.
+  // Messages of the rock models for this case: kept in the rock-message scratch file as well,
+  // and copied into the report from this run's own records.
   {
     TextOut scratch;
     scratch.open(files_.rockMessagePath());
     for (const auto& l : table.rockMessages) scratch.line(l);
-    scratch.close();
-    files_.report.appendFileFixedWidth(files_.rockMessagePath(), 80);
+    files_.report.appendRecordsFixedWidth(table.rockMessages, 80);
   }
 
   if (!table.reached) {

@@ -13,6 +13,36 @@ namespace {
 
 constexpr Real kNoLimit = 1e10f;
 
+// A value as the user wrote it, for the messages of the checks below.
+std::string shown(Real v) {
+  std::string text = fmt::listReal(v);
+  return text.substr(text.find_first_not_of(' '));
+}
+
+// The checks of the values an analysis cannot do without. Each names the item and its place
+// in the file: the line and the position of the value just read.
+[[noreturn]] void refuse(const GroupReader& r, const std::string& problem) {
+  throw InputError{r.lineNumber(), r.itemNumber(), problem};
+}
+
+Real positive(GroupReader& r, const std::string& what) {
+  const Real v = r.real(what);
+  if (!(v > 0)) refuse(r, "THE " + what + " IS " + shown(v) + "; IT MUST BE POSITIVE");
+  return v;
+}
+
+Real notNegative(GroupReader& r, const std::string& what) {
+  const Real v = r.real(what);
+  if (v < 0) refuse(r, "THE " + what + " IS " + shown(v) + "; IT MUST NOT BE NEGATIVE");
+  return v;
+}
+
+// The deepest profile the engine steps through, ft: beyond it a depth is taken for a typing
+// error rather than analysed foot by foot.
+constexpr Real kDeepestProfile = 3000;
+// The largest shaft or base diameter, ft.
+constexpr Real kLargestDiameter = 100;
+
 std::string layerItem(int layer, const char* end, const char* name) {
   return std::string(name) + " AT THE " + end + " OF LAYER " + std::to_string(layer);
 }
@@ -83,7 +113,7 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
   layer.RB = v("LRFD TIP RESISTANCE FACTOR");
 }
 
-Layer readLayer(GroupReader& r, int index, Real xtop) {
+Layer readLayer(GroupReader& r, int index, Real xtop, bool si) {
   Layer layer;
   layer.XTOP = xtop;
   const std::string n = std::to_string(index);
@@ -96,6 +126,12 @@ Layer readLayer(GroupReader& r, int index, Real xtop) {
   }
   layer.KSOIL = static_cast<int>(layer.KSOILReal);
   layer.XBOT = r.real("BOTTOM DEPTH OF LAYER " + n);
+  if (layer.XBOT < xtop)
+    refuse(r, "THE BOTTOM DEPTH OF LAYER " + n + " IS " + shown(layer.XBOT) + "; IT MUST NOT LIE ABOVE THE LAYER'S TOP AT " +
+                  shown(xtop));
+  if (layer.XBOT * (si ? kFtPerM : 1) > kDeepestProfile)
+    refuse(r, "THE BOTTOM DEPTH OF LAYER " + n + " IS " + shown(layer.XBOT) + "; THE PROFILE MAY REACH AT MOST " +
+                  (si ? "914 M" : "3000 FT"));
 
   readLayerEnd(r, layer, index, true);
   readLayerEnd(r, layer, index, false);
@@ -103,6 +139,9 @@ Layer readLayer(GroupReader& r, int index, Real xtop) {
   if (layer.KSOIL == kSand) {
     r.beginGroup();
     layer.sandMethod = r.integer("SIDE FRICTION METHOD OF LAYER " + n);
+    if (layer.sandMethod < 1 || layer.sandMethod > 3)
+      refuse(r, "THE SIDE FRICTION METHOD OF LAYER " + n + " IS " + std::to_string(layer.sandMethod) +
+                    "; IT MUST BE 1 (Ko), 2 (BETA) OR 3 (CHEN AND KULHAWY)");
   }
   if (layer.KSOIL == kSand || layer.KSOIL == kClay || layer.KSOIL == kClayShale) {
     r.beginGroup();
@@ -156,8 +195,11 @@ RunModel readProject(std::istream& in, RunFiles& files) {
   r.beginGroup();
   m.METHOD = r.integer("COMPUTATION METHOD CODE METHOD");
   m.KCYCL = r.integer("LOADING CODE KCYCL");
-  m.RCYCL = r.real("UPLIFT REDUCTION FACTOR RCYCL");
-  m.PINC = r.real("OUTPUT INCREMENT PINC");
+  m.RCYCL = m.uplift() ? positive(r, "UPLIFT REDUCTION FACTOR RCYCL") : r.real("UPLIFT REDUCTION FACTOR RCYCL");
+  // 0 asks for the default increment of one foot (one metre in an SI project).
+  m.PINC = notNegative(r, "OUTPUT INCREMENT PINC");
+  if (m.PINC > 0 && m.PINC < 0.1f)
+    refuse(r, "THE OUTPUT INCREMENT PINC IS " + shown(m.PINC) + "; IT MUST BE 0 (ONE FOOT OR ONE METRE) OR AT LEAST 0.1");
   m.IMOD = r.integer("END BEARING OPTION IMOD");
   m.NLRFD = r.integer("DESIGN METHOD CODE NLRFD");
   m.IPENT = r.integer("MULTIPLE LENGTHS CODE IPENT");
@@ -167,13 +209,25 @@ RunModel readProject(std::istream& in, RunFiles& files) {
   m.PrintTZCurves = r.integer("EXTRA T-Z CURVES CODE");
 
   r.beginGroup();
-  m.DSTART = r.real("MINIMUM SHAFT DIAMETER DSTART");
-  m.DIALIM = r.real("MAXIMUM SHAFT DIAMETER DIALIM");
+  const Real largestDiameter = m.si() ? kLargestDiameter / kFtPerM : kLargestDiameter;
+  auto diameter = [&](const std::string& what, bool zeroAllowed) {
+    const Real v = zeroAllowed ? notNegative(r, what) : positive(r, what);
+    if (v > largestDiameter)
+      refuse(r, "THE " + what + " IS " + shown(v) + "; IT MAY BE AT MOST " + (m.si() ? "30 M" : "100 FT"));
+    return v;
+  };
+  m.DSTART = diameter("MINIMUM SHAFT DIAMETER DSTART", false);
+  // 0 means the minimum diameter.
+  m.DIALIM = diameter("MAXIMUM SHAFT DIAMETER DIALIM", true);
   m.RATIO = r.real("BASE TO SHAFT DIAMETER RATIO");
+  if (m.RATIO != 0 && !(m.RATIO >= 1 && m.RATIO <= 10))
+    refuse(r, "THE BASE TO SHAFT DIAMETER RATIO IS " + shown(m.RATIO) + "; IT MUST BE 0 (NO BELL) OR 1 TO 10");
   m.BELANGL = r.real("BELL ANGLE");
-  m.TOPLENG = r.real("IGNORED TOP PORTION");
-  m.BS = r.real("IGNORED BOTTOM PORTION");
-  m.EPILE = r.real("SHAFT MODULUS EPILE");
+  if (m.RATIO > 1 && !(m.BELANGL > 0 && m.BELANGL < 90))
+    refuse(r, "THE BELL ANGLE IS " + shown(m.BELANGL) + "; A BELL NEEDS AN ANGLE ABOVE 0 AND BELOW 90 DEGREES");
+  m.TOPLENG = notNegative(r, "IGNORED TOP PORTION");
+  m.BS = notNegative(r, "IGNORED BOTTOM PORTION");
+  m.EPILE = positive(r, "SHAFT MODULUS EPILE");
 
   r.beginGroup();
   const int layerCount = r.integer("NUMBER OF LAYERS");
@@ -182,21 +236,22 @@ RunModel readProject(std::istream& in, RunFiles& files) {
                      "THE NUMBER OF LAYERS IS " + std::to_string(layerCount) + "; IT MUST BE 1 TO 40"};
   }
   m.WTD = r.real("WATER TABLE DEPTH");
-  m.DGH = r.real(m.METHOD == 2 ? "SHAFT LENGTH" : "DESIGN LOAD");
-  m.FST = r.real("FACTOR OF SAFETY ON SIDE FRICTION");
-  m.FSB = r.real("FACTOR OF SAFETY ON BASE CAPACITY");
+  m.DGH = positive(r, m.METHOD == 2 ? "SHAFT LENGTH" : "DESIGN LOAD");
+  // The factors of safety divide the ultimate resistances in an ASD run; LRFD does not use them.
+  m.FST = m.lrfd() ? r.real("FACTOR OF SAFETY ON SIDE FRICTION") : positive(r, "FACTOR OF SAFETY ON SIDE FRICTION");
+  m.FSB = m.lrfd() ? r.real("FACTOR OF SAFETY ON BASE CAPACITY") : positive(r, "FACTOR OF SAFETY ON BASE CAPACITY");
 
   if (m.IPENT >= 1) {
     r.beginGroup();
-    m.PDMIN = r.real("MINIMUM SHAFT LENGTH PDMIN");
-    m.PDINCR = r.real("SHAFT LENGTH INCREMENT PDINCR");
+    m.PDMIN = notNegative(r, "MINIMUM SHAFT LENGTH PDMIN");
+    m.PDINCR = notNegative(r, "SHAFT LENGTH INCREMENT PDINCR");
     applyLengthDefaults(m, 0.7f, false);
   }
   if (m.IChart >= 1) {
     r.beginGroup();
-    m.PDMIN = r.real("MINIMUM SHAFT LENGTH PDMIN");
-    m.PDINCR = r.real("SHAFT LENGTH INCREMENT PDINCR");
-    m.DIAMINCR = r.real("DIAMETER INCREMENT DIAMINCR");
+    m.PDMIN = notNegative(r, "MINIMUM SHAFT LENGTH PDMIN");
+    m.PDINCR = notNegative(r, "SHAFT LENGTH INCREMENT PDINCR");
+    m.DIAMINCR = notNegative(r, "DIAMETER INCREMENT DIAMINCR");
     m.NPOINTPD = r.integer("NUMBER OF DESIGN-CHART SETTLEMENTS");
     if (m.NPOINTPD < 0 || m.NPOINTPD > kMaxChartSettlements) {
       throw InputError{r.lineNumber(), r.itemNumber(),
@@ -214,7 +269,7 @@ RunModel readProject(std::istream& in, RunFiles& files) {
 
   for (int i = 1; i <= layerCount; ++i) {
     const Real xtop = m.layers.empty() ? 0 : m.layers.back().XBOT;
-    m.layers.push_back(readLayer(r, i, xtop));
+    m.layers.push_back(readLayer(r, i, xtop, m.si()));
     const int type = m.layers.back().KSOIL;
     if (type == kStrongRockSideOrTip || type == kWeakRock || type == kStrongRock) ++m.rockLayerCount;
   }

@@ -35,12 +35,40 @@ Real depthOutsideCurves(const ShaftModel& shaft, std::span<const TransferCurve> 
   const Real h = segmentLength(shaft);
   for (int s = 0; s < std::max(1, shaft.NS); ++s) {
     const Real zm = midDepth(shaft, h, s);
-    if (zm >= shaft.TOPLENG && sideTransferAt(sideCurves, zm, 0).beyondExtent) return zm;
+    if (carriesSide(shaft, zm) && sideTransferAt(sideCurves, zm, 0).beyondExtent) return zm;
   }
   return -1;
 }
 
 }  // namespace
+
+bool carriesSide(const ShaftModel& shaft, Real zm) {
+  if (zm < shaft.TOPLENG - kDepthToleranceIn) return false;
+  return zm <= shaft.sideBottom + kDepthToleranceIn;
+}
+
+int segmentsOfAtMostOneFoot(Real L) {
+  // A length a rounding error above a whole foot keeps the whole number of segments.
+  const Real feet = std::ceil(L - 1e-4f);
+  return feet >= 1 ? static_cast<int>(std::min<Real>(feet, 1e6f)) : 1;
+}
+
+AxialState axialStateAt(const TipSolution& s, Real L, Real depth) {
+  // Segment ends from the tip upward: the tip, then each segment's top.
+  Real belowDepth = L;
+  AxialState below{s.tipLoad, s.tipMovement};
+  for (const SegmentResult& seg : s.segments) {
+    const AxialState above{seg.totalLoad, seg.totalMovement};
+    if (depth >= seg.topDepth) {
+      const Real span = belowDepth - seg.topDepth;
+      const Real t = span > 0 ? std::clamp((depth - seg.topDepth) / span, Real(0), Real(1)) : 0;
+      return {above.load + (below.load - above.load) * t, above.movement + (below.movement - above.movement) * t};
+    }
+    belowDepth = seg.topDepth;
+    below = above;
+  }
+  return below;  // at or above the head
+}
 
 std::array<Real, kTipMovementCount> standardTipMovements(Real D) {
   std::array<Real, kTipMovementCount> w = {1e-5f, 5e-5f, 1e-4f, 0.005f, 0.0075f, 0.01f, 0.025f, 0.05f,
@@ -88,7 +116,7 @@ TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCu
     const Real AE = axialStiffnessAt(shaft.stiffness, seg.depth);
     const Real flexibility = AE > 0 ? 1 / AE : 0;  // no stiffness given: no shortening
     for (int trial = 1;; ++trial) {
-      seg.loadTransfer = seg.depth < shaft.TOPLENG ? 0 : sideTransferAt(sideCurves, seg.depth, wm).value;
+      seg.loadTransfer = carriesSide(shaft, seg.depth) ? sideTransferAt(sideCurves, seg.depth, wm).value : 0;
       seg.loadIncrement = sideArea * seg.loadTransfer;
       seg.totalLoad = Pb + seg.loadIncrement;
       seg.averageLoad = Pb + seg.loadIncrement / 2;
@@ -190,7 +218,8 @@ LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
     append(pass.warningLines, {"**** WARNING ****", "THE ELASTIC MODULUS OF THE SHAFT IS NOT POSITIVE;",
                                "THE SHAFT IS TREATED AS RIGID (NO ELASTIC SHORTENING)."});
   const ShaftModel shaft{L, D, input.TOPLENG * kInPerFt, input.NS,
-                         stiffnessProfile(Ep, D, Bb, L, input.bellHeight * kInPerFt, input.BS * kInPerFt)};
+                         stiffnessProfile(Ep, D, Bb, L, input.bellHeight * kInPerFt, input.BS * kInPerFt),
+                         std::max(L - (input.bellHeight + input.BS) * kInPerFt, Real(0))};
 
   const auto standard = standardTipMovements(D);
   auto curve = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, standard, options);

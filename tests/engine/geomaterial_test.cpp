@@ -51,8 +51,12 @@ TEST(GeomaterialCharts, ReadingsBetweenAndBeyondTheCurves) {
       {"Em/Ei RQD 100", strongRockModulusRatio(100), 1.0f},
       // L/D 3, Ec/Em 30: I10 = 0.4175, I50 = 0.315; 0.4175 - 20 x 0.1025 / 40
       {"I at L/D 3, Ec/Em 30", socketInfluenceFactor(3, 30), 0.36625f},
-      // a shaft softer than the chart's softest curve keeps that curve, at any slenderness
-      {"I below Ec/Em 10", socketInfluenceFactor(25, 5), 0.365f},
+      // a shaft softer than the chart's softest curve keeps that curve, but a slender socket
+      // (L/D 20 or more) then takes 0.385, not the curve's 0.365
+      {"I below Ec/Em 10, slender", socketInfluenceFactor(25, 5), 0.385f},
+      {"I below Ec/Em 10, L/D 20", socketInfluenceFactor(20, 5), 0.385f},
+      {"I below Ec/Em 10, L/D 12", socketInfluenceFactor(12, 5), 0.367f},
+      {"I at Ec/Em 10, L/D 20", socketInfluenceFactor(20, 10), 0.365f},
       {"I beyond Ec/Em 5000", socketInfluenceFactor(20, 8000), 0.085f},
   };
   for (const ChartCase& c : cases) EXPECT_NEAR(c.got, c.want, 1e-5f) << c.name;

@@ -3,8 +3,10 @@
 //
 // One call of runAnalysis() is one complete run: it reads the project file, writes the report,
 // the plot file, the runtime notes, the curve listing and the side files, merges the temporary
-// files and returns the run status. Runs share no state; two runs in different folders may
-// happen in one process.
+// files and returns the run status. Runs share no state. A run holds an exclusive lock on the
+// file TALMO.LCK in its folder (options.workDir) from its first to its last file operation, so
+// runs in one folder, in one process or several, take turns, and runs in different folders go
+// on in parallel.
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
@@ -51,6 +53,9 @@ struct RunOptions {
   // Console for the banner and the fall-back prompts; null means no console.
   std::istream* consoleIn = nullptr;
   std::ostream* consoleOut = nullptr;
+  // Remove the merged temporaries (the settlement listing, t-z, q-w and load-settlement plot
+  // files and TZDIAM.DAT) at the end of the run, while the folder is still locked.
+  bool removeTemporaries = false;
 };
 
 // Analyses the project named in `names` and returns the run status.
