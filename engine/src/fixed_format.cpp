@@ -14,6 +14,11 @@ std::string rightJustify(const std::string& text, int w) {
   return std::string(static_cast<std::size_t>(w) - text.size(), ' ') + text;
 }
 
+// A value that is not a number at all says so, rather than passing for one too wide.
+std::string nonFinite(double value, int w) {
+  return rightJustify(std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf", w);
+}
+
 // Extra digits beyond the kept ones: enough to tell an exact tie (binary values such as 32.5
 // or 0.125) from a value merely near one, since a double carries about 17 significant digits.
 constexpr int kGuardDigits = 25;
@@ -44,7 +49,7 @@ bool roundKeeping(std::string& digits, std::size_t keep) {
 }  // namespace
 
 std::string F(double value, int w, int d) {
-  if (!std::isfinite(value)) return stars(w);
+  if (!std::isfinite(value)) return nonFinite(value, w);
   char buf[512];
   auto [end, ec] =
       std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, d + kGuardDigits);
@@ -59,7 +64,8 @@ std::string F(double value, int w, int d) {
 }
 
 std::string E(double value, int w, int d) {
-  if (!std::isfinite(value) || d < 1) return stars(w);
+  if (!std::isfinite(value)) return nonFinite(value, w);
+  if (d < 1) return stars(w);
   std::string text;
   if (value == 0) {
     text = "0." + std::string(static_cast<std::size_t>(d), '0') + "E+00";

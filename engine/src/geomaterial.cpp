@@ -181,7 +181,8 @@ std::vector<SocketWarningBlock> weakRockWarnings(Real LrOverB, Real rho, Real Ec
   }
   if (!(EcOverEm >= kMinStiffnessRatio && EcOverEm <= kMaxStiffnessRatio)) {
     out.push_back({SocketWarning::stiffnessRatio,
-                   warningBlock({"Ec/Em =" + fmt::F(EcOverEm, 9, 2),
+                   warningBlock({std::isfinite(EcOverEm) ? "Ec/Em =" + fmt::F(EcOverEm, 9, 2)
+                                                         : "Ec/Em CANNOT BE FORMED: THE ROCK-MASS MODULUS Em IS 0",
                                  "Ec/Em SHOULD BE GREATER THAN 10.0 AND LESS THAN 500.0"})});
   }
   // The method was calibrated on sockets of 0.5 to 1.53 m.

@@ -25,14 +25,25 @@ std::string shown(Real v) {
   throw InputError{r.lineNumber(), r.itemNumber(), problem};
 }
 
-Real positive(GroupReader& r, const std::string& what) {
+// Beyond this magnitude a soil or shaft value is taken for a typing error: no strength, modulus
+// or unit weight of the ground or of concrete comes near it in any unit the file uses, and
+// products of such values would leave the range of the engine's arithmetic.
+constexpr Real kLargestMagnitude = 1e9f;
+
+Real bounded(GroupReader& r, const std::string& what) {
   const Real v = r.real(what);
+  if (std::fabs(v) > kLargestMagnitude) refuse(r, "THE " + what + " IS " + shown(v) + "; ITS MAGNITUDE MAY BE AT MOST 1E9");
+  return v;
+}
+
+Real positive(GroupReader& r, const std::string& what) {
+  const Real v = bounded(r, what);
   if (!(v > 0)) refuse(r, "THE " + what + " IS " + shown(v) + "; IT MUST BE POSITIVE");
   return v;
 }
 
 Real notNegative(GroupReader& r, const std::string& what) {
-  const Real v = r.real(what);
+  const Real v = bounded(r, what);
   if (v < 0) refuse(r, "THE " + what + " IS " + shown(v) + "; IT MUST NOT BE NEGATIVE");
   return v;
 }
@@ -51,7 +62,9 @@ std::string layerItem(int layer, const char* end, const char* name) {
 void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
   const char* end = top ? "TOP" : "BOTTOM";
   LayerEnd& e = top ? layer.top : layer.bottom;
-  auto v = [&](const char* name) { return r.real(layerItem(index, end, name)); };
+  auto v = [&](const char* name) { return bounded(r, layerItem(index, end, name)); };
+  // The limits may be entered as large as the 1E10 that stands for no limit.
+  auto limit = [&](const char* name) { return r.real(layerItem(index, end, name)); };
   r.beginGroup();
   switch (layer.KSOIL) {
     case kSand:
@@ -62,8 +75,8 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
       e.PHI = v(layer.KSOIL == kSand ? "FRICTION ANGLE" : "PLACEHOLDER 0.0");
       e.CU = v(layer.KSOIL == kSand ? "INTERFACE FRICTION ANGLE" : "UNDRAINED SHEAR STRENGTH");
       e.BLOWS = v("BLOW COUNT");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     case kStrongRockSideOrTip:
     case kStrongRock:
@@ -72,10 +85,10 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
       e.CS = v("DISCONTINUITY SPACING");
       e.DISCT = v("DISCONTINUITY THICKNESS");
       e.BDS = v("SOCKET DIAMETER");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
       e.EL = v("ELASTIC MODULUS");
       e.RQD = v("RQD");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     case kDecomposedRock:
       e.GAMMA = v("UNIT WEIGHT");
@@ -83,8 +96,8 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
       e.POISSON = v("POISSON'S RATIO");
       e.EL = v("YOUNG'S MODULUS");
       e.BDS = v("SOCKET DIAMETER");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     case kWeakRock:
       e.QUR = v("ROCK COMPRESSIVE STRENGTH");
@@ -92,18 +105,18 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
       e.SLUMP = v("CONCRETE SLUMP");
       e.IFA = v("INTERFACE FRICTION ANGLE");
       e.BDS = v("SOCKET DIAMETER");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
       e.EL = v("ELASTIC MODULUS");
       e.RQD = v("RQD");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     case kGravellySand:
     case kGravel:
       e.GAMMA = v("UNIT WEIGHT");
       e.BLOWS = v("BLOW COUNT");
       e.COEF = v("BETA");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     default:
       return;
@@ -145,8 +158,8 @@ Layer readLayer(GroupReader& r, int index, Real xtop, bool si) {
   }
   if (layer.KSOIL == kSand || layer.KSOIL == kClay || layer.KSOIL == kClayShale) {
     r.beginGroup();
-    layer.top.COEF = r.real("SIDE COEFFICIENT AT THE TOP OF LAYER " + n);
-    layer.bottom.COEF = r.real("SIDE COEFFICIENT AT THE BOTTOM OF LAYER " + n);
+    layer.top.COEF = bounded(r, "SIDE COEFFICIENT AT THE TOP OF LAYER " + n);
+    layer.bottom.COEF = bounded(r, "SIDE COEFFICIENT AT THE BOTTOM OF LAYER " + n);
   }
   for (LayerEnd* e : {&layer.top, &layer.bottom}) {
     if (std::fabs(e->TRANLM) < 1e-10f) e->TRANLM = kNoLimit;
@@ -235,7 +248,7 @@ RunModel readProject(std::istream& in, RunFiles& files) {
     throw InputError{r.lineNumber(), r.itemNumber(),
                      "THE NUMBER OF LAYERS IS " + std::to_string(layerCount) + "; IT MUST BE 1 TO 40"};
   }
-  m.WTD = r.real("WATER TABLE DEPTH");
+  m.WTD = bounded(r, "WATER TABLE DEPTH");
   m.DGH = positive(r, m.METHOD == 2 ? "SHAFT LENGTH" : "DESIGN LOAD");
   // The factors of safety divide the ultimate resistances in an ASD run; LRFD does not use them.
   m.FST = m.lrfd() ? r.real("FACTOR OF SAFETY ON SIDE FRICTION") : positive(r, "FACTOR OF SAFETY ON SIDE FRICTION");
@@ -260,7 +273,7 @@ RunModel readProject(std::istream& in, RunFiles& files) {
     }
     r.beginGroup();
     for (int i = 0; i < m.NPOINTPD; ++i)
-      m.PDSETT[static_cast<std::size_t>(i)] = r.real("DESIGN-CHART SETTLEMENT " + std::to_string(i + 1));
+      m.PDSETT[static_cast<std::size_t>(i)] = bounded(r, "DESIGN-CHART SETTLEMENT " + std::to_string(i + 1));
     applyLengthDefaults(m, 0.3f, true);
   }
   if (m.METHOD == 2) m.designDepth = m.DGH;
@@ -284,7 +297,7 @@ RunModel readProject(std::istream& in, RunFiles& files) {
     }
     r.beginGroup();
     for (int i = 0; i < count; ++i)
-      m.extraTzDepths.push_back(r.real("EXTRA T-Z DEPTH " + std::to_string(i + 1)));
+      m.extraTzDepths.push_back(bounded(r, "EXTRA T-Z DEPTH " + std::to_string(i + 1)));
   }
   if (m.designDepth > m.layers.back().XBOT) writeProfileTooShortWarning(files);
 
