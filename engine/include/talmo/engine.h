@@ -20,7 +20,7 @@ inline constexpr int kStatusStrengthCurveDepth = 2;   // a depth beyond the stre
 inline constexpr int kStatusStrengthCurveValue = 4;   // a value beyond the strength curve
 inline constexpr int kStatusTransferLimit = 5;        // beyond the maximum load transfer
 inline constexpr int kStatusNeedAnotherLayer = 7;     // the profile cannot carry the design load
-inline constexpr int kStatusInputError = 9;           // the project file could not be read
+inline constexpr int kStatusInputError = 9;           // the project file could not be read or used
 inline constexpr int kStatusOutputError = 10;         // a result file could not be created
 inline constexpr int kStatusInternalFailure = 99;     // an unexpected failure inside the engine
 
