@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
   libxlsxwriter-dev
   xvfb xauth libgl1-mesa-dri
+  ccache
 )
 
 missing=()

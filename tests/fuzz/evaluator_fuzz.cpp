@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "Errors.h"
-#include "EvalArithmetic.h"
-#include "Misc.h"
+#include "ExpressionArithmetic.h"
+#include "ExpressionEvaluator.h"
 #include "NumberText.h"
 
 namespace {

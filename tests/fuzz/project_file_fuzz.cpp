@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "DataUnit.h"
+#include "ProgramData.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "DataEdit.h"
-#include "DataUnit.h"
+#include "NumericField.h"
+#include "ProgramData.h"
 #include "EditorWindow.h"
 #include "ProjectTables.h"
 #include "UserDialogs.h"

@@ -12,7 +12,7 @@
 #include <clocale>
 #include <filesystem>
 
-#include "DataEdit.h"
+#include "NumericField.h"
 #include "TextViewer.h"
 #include "engine/test_support.h"
 #include "gui/fake_editor_host.h"

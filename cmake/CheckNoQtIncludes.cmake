@@ -1,0 +1,17 @@
+# Fails when a source file under DIR includes a Qt header (<QWidget>, <QtCore/QString>
+# and the like). Run as: cmake -DDIR=<folder> -P CheckNoQtIncludes.cmake
+if(NOT DIR)
+  message(FATAL_ERROR "CheckNoQtIncludes: DIR is not set")
+endif()
+file(GLOB_RECURSE sources "${DIR}/*.h" "${DIR}/*.hpp" "${DIR}/*.cpp")
+set(offenders "")
+foreach(source IN LISTS sources)
+  file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/[^>\"]*)[>\"]")
+  foreach(line IN LISTS lines)
+    list(APPEND offenders "${source}: ${line}")
+  endforeach()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n  " text)
+  message(FATAL_ERROR "The desktop program's core must not include Qt headers:\n  ${text}")
+endif()
