@@ -47,7 +47,7 @@ bool writeAll(int fd, const std::string& contents) {
 
 }  // namespace
 
-void ReplaceFileContents(const std::string& fileName, const std::string& contents) {
+void ReplaceFileWith(const std::string& fileName, const std::function<std::string(const std::string&)>& write) {
   namespace fs = std::filesystem;
   fs::path target(fileName);
   std::error_code ec;
@@ -63,20 +63,40 @@ void ReplaceFileContents(const std::string& fileName, const std::string& content
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
 
-  bool ok = writeAll(fd, contents) && ::fsync(fd) == 0;
-  int error = ok ? 0 : errno;
+  std::string failure;
+  try {
+    failure = write(tempName);
+  } catch (...) {
+    ::close(fd);
+    ::unlink(tempName.c_str());
+    throw;
+  }
+  // The descriptor still names the temporary file's contents, however `write` reached them.
+  bool ok = failure.empty() && ::fsync(fd) == 0;
+  if (failure.empty() && !ok) failure = reason(errno);
   if (::close(fd) != 0 && ok) {
     ok = false;
-    error = errno;
+    failure = reason(errno);
   }
   if (ok && ::rename(tempName.c_str(), target.c_str()) != 0) {
     ok = false;
-    error = errno;
+    failure = reason(errno);
   }
   if (!ok) {
     ::unlink(tempName.c_str());
-    throw EInOutError("Cannot write file \"" + fileName + "\": " + reason(error));
+    throw EInOutError("Cannot write file \"" + fileName + "\": " + failure);
   }
+}
+
+void ReplaceFileContents(const std::string& fileName, const std::string& contents) {
+  ReplaceFileWith(fileName, [&contents](const std::string& tempName) -> std::string {
+    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return reason(errno);
+    const bool ok = writeAll(fd, contents);
+    const int error = errno;
+    ::close(fd);
+    return ok ? std::string() : reason(error);
+  });
 }
 
 }  // namespace talmo

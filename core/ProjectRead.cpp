@@ -70,6 +70,8 @@ class TProjectReader {
       case TFormat::Oldest:
         p_.Yesnewversion = 0;
         p_.IMOD = r_.CurrentLineWordCount() == 5 ? r_.ReadInteger() : 1;
+        // The oldest files predate LRFD; the engine runs them with factors of safety.
+        p_.NLRFD = 2;
         break;
     }
 

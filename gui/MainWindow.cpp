@@ -24,6 +24,8 @@
 #include "LengthVariationEditors.h"
 #include "LoadingEditor.h"
 #include "ControlOptionsEditor.h"
+#include "ExportDialog.h"
+#include "PlotAvailability.h"
 #include "ProjectResults.h"
 #include "ResultLoading.h"
 #include "ShaftPropertiesEditor.h"
@@ -67,6 +69,7 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
 
 TMainForm::~TMainForm() {
   // Editors refer to the project: they go first.
+  CloseChildEditors();
   mdi_->closeAllSubWindows();
 }
 
@@ -151,7 +154,7 @@ void TMainForm::buildMenus() {
     connect(action, &QAction::triggered, this, [this, i] {
       const QString file = QString::fromStdString(recent_.Entry(i));
       runGuarded([this, file] {
-        if (AskToSave()) OpenByExtension(file);
+        if (ReadyToReplaceProject()) OpenByExtension(file);
       });
     });
     recentActions_ << action;
@@ -228,7 +231,7 @@ void TMainForm::buildMenus() {
   graphics->addSeparator();
   for (int k = 1; k <= 10; ++k) addNotYetItem(graphics, "Design Chart " + QString::number(k));
   graphics->addSeparator();
-  addNotYetItem(graphics, "Export Plots to Excel");
+  addItem(graphics, "Export Plots to Excel", [this] { ExportPlotsClick(); });
   for (QMenu* menu : {computationMenu_, dataMenu_}) menu->setToolTipsVisible(true);
 
   // Window
@@ -310,6 +313,7 @@ void TMainForm::UpdateMenuStates() {
   updateDataMenu();
   updateComputationMenu();
   updateWindowMenu();
+  ActionNamed("Export Plots to Excel")->setEnabled(plots_.ShowOutput && QFileInfo::exists(projectFile(".tm8p")));
 }
 
 void TMainForm::updateFileMenu() {
@@ -341,12 +345,15 @@ void TMainForm::updateDataMenu() {
     lengths->setEnabled(false);
     charts->setEnabled(false);
   } else {
-    // The two evaluations exclude each other.
+    // The two evaluations exclude each other; a file that sets both leaves both open so the
+    // user can switch one off.
+    const bool both = p.IPENT != 0 && p.IChart != 0;
     lengths->setChecked(p.IPENT == 1);
-    lengths->setEnabled(p.IChart == 0);
+    lengths->setEnabled(p.IChart == 0 || both);
     charts->setChecked(p.IChart == 1);
-    charts->setEnabled(p.IPENT == 0);
+    charts->setEnabled(p.IPENT == 0 || both);
   }
+  if (QAction* safetyTool = actions_.value("tool:Factor of Safety (ASD)")) safetyTool->setEnabled(p.NLRFD == 2);
 }
 
 void TMainForm::updateComputationMenu() {
@@ -385,6 +392,8 @@ void TMainForm::runGuarded(const std::function<void()>& command) {
   }
 }
 
+bool TMainForm::ReadyToReplaceProject() { return CommitActiveEditor() && AskToSave(); }
+
 bool TMainForm::CommitActiveEditor() {
   QMdiSubWindow* window = mdi_->activeSubWindow();
   if (window == nullptr) window = lastActive_;
@@ -419,14 +428,17 @@ bool TMainForm::AskToSave() {
     case TUserDialogs::Answer::No: return true;
     case TUserDialogs::Answer::Yes: break;
   }
-  FileSaveClick();
-  return !projectHasDefaultName();
+  // A cancelled Save As or a failed save cancels the command that asked.
+  return FileSaveClick() && !projectHasDefaultName();
 }
 
 void TMainForm::CloseChildEditors() {
   lastActive_ = nullptr;
   for (QMdiSubWindow* window : mdi_->subWindowList()) {
-    window->close();
+    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget()))
+      editor->CloseWithoutWriting();
+    else
+      window->close();
   }
 }
 
@@ -435,6 +447,7 @@ void TMainForm::replaceProject(std::unique_ptr<TProgramData> project) {
   updateCaption();
   clearResults();
   showLrfdColumns();
+  UpdateMenuStates();
 }
 
 void TMainForm::clearResults() {
@@ -445,7 +458,7 @@ void TMainForm::clearResults() {
 }
 
 bool TMainForm::FileNewClick() {
-  if (!AskToSave()) return false;
+  if (!ReadyToReplaceProject()) return false;
   CloseChildEditors();
   project_.reset();
   replaceProject(std::make_unique<TProgramData>(tables_));
@@ -453,7 +466,7 @@ bool TMainForm::FileNewClick() {
 }
 
 bool TMainForm::FileOpenClick() {
-  if (!AskToSave()) return false;
+  if (!ReadyToReplaceProject()) return false;
   int filterIndex = 1;
   const QString file = dialogs_->OpenFile(this, curDir_, kOpenFilters, filterIndex);
   if (file.isEmpty()) return false;
@@ -473,9 +486,19 @@ void TMainForm::OpenFileName(const QString& fileName, int filterIndex) {
     NumericLocaleGuard decimalPoint;
     load = TProgramData::CreateFromFile(tables_, toStd(path), filterIndex);
   }
+  if (!load.error.empty()) {
+    // What was read is kept for the user to see, but under the default name: saving it (Run
+    // Analysis saves first) must never write the partial project over the file it came from.
+    load.project->FileName = toStd(QDir(curDir_).filePath(kDefaultProjectName));
+  }
   replaceProject(std::move(load.project));
-  if (!load.error.empty()) dialogs_->Information(this, QString::fromStdString(load.error));
-  if (QFileInfo::exists(projectFile(".tm8p"))) loadResults(false);
+  if (!load.error.empty()) {
+    dialogs_->Information(this, QString::fromStdString(load.error) + "\r\rThe project was read only in part. It is named " +
+                                    kDefaultProjectName + " now, so that saving it asks for a file name and \"" +
+                                    path + "\" stays as it is.");
+  } else if (QFileInfo::exists(projectFile(".tm8p"))) {
+    loadResults(false);
+  }
   updateResultButtons();
   recordRecentFile(path);
 }
@@ -493,36 +516,63 @@ void TMainForm::recordRecentFile(const QString& fileName) {
 }
 
 bool TMainForm::FileSaveClick() {
+  if (!CommitActiveEditor()) return false;
   const QFileInfo info(QString::fromStdString(project_->FileName));
   if (projectHasDefaultName() || info.suffix().toLower() != "tm8d") return FileSaveAsClick();
-  project_->Save();
-  updateComputationMenu();
-  return true;
+  return writeProject();
 }
 
 bool TMainForm::FileSaveAsClick() {
-  QFileInfo info(QString::fromStdString(project_->FileName));
-  const QString proposedName = info.completeBaseName() + ".tm8d";
-  const QString chosen = dialogs_->SaveFile(this, "Save " + proposedName + " As",
-                                            QDir(curDir_).filePath(proposedName), kSaveFilters);
+  if (!CommitActiveEditor()) return false;
+  const QString file = askSaveAsName();
   bool saved = false;
-  if (!chosen.isEmpty()) {
-    QString file = QFileInfo(chosen).absoluteFilePath();
-    if (QFileInfo(file).suffix().isEmpty()) file += ".tm8d";
+  if (!file.isEmpty()) {
+    const std::string previous = project_->FileName;
     project_->FileName = toStd(file);
+    saved = writeProject();
+    if (saved) {
+      curDir_ = QFileInfo(file).absolutePath();
+      storeSettings();
+    } else {
+      project_->FileName = previous;  // the project stays with the file it was last saved to
+    }
     updateCaption();
-    curDir_ = QFileInfo(file).absolutePath();
-    project_->Save();
-    storeSettings();
-    saved = true;
   }
   clearResults();
   CloseChildEditors();
   return saved;
 }
 
+QString TMainForm::askSaveAsName() {
+  const QFileInfo info(QString::fromStdString(project_->FileName));
+  const QString proposedName = info.completeBaseName() + ".tm8d";
+  const QString chosen = dialogs_->SaveFile(this, "Save " + proposedName + " As",
+                                            QDir(curDir_).filePath(proposedName), kSaveFilters);
+  if (chosen.isEmpty()) return {};
+  QString file = QFileInfo(chosen).absoluteFilePath();
+  if (!QFileInfo(file).suffix().isEmpty()) return file;  // the dialog asked about this very name
+  // The completed name was never shown to the dialog: ask before replacing that file.
+  file += ".tm8d";
+  if (QFileInfo::exists(file) && !dialogs_->ConfirmReplace(this, file)) return {};
+  return file;
+}
+
+bool TMainForm::writeProject() {
+  try {
+    project_->Save();
+  } catch (const std::exception& e) {
+    // The project stays changed and the window open; the user can save elsewhere.
+    dialogs_->Information(this, "The project could not be saved to \"" + QString::fromStdString(project_->FileName) +
+                                    "\".\r" + QString::fromStdString(e.what()));
+    return false;
+  }
+  updateComputationMenu();
+  return true;
+}
+
 void TMainForm::SetUnits(int units) {
-  CommitActiveEditor();
+  // A refused field keeps its editor as it is; the active system is no change at all.
+  if (!CommitActiveEditor() || units == project_->Units()) return;
   project_->SetUnits(units);
   MarkChanged();
   for (QMdiSubWindow* window : mdi_->subWindowList())
@@ -530,6 +580,7 @@ void TMainForm::SetUnits(int units) {
 }
 
 void TMainForm::SetDesignMethod(int nlrfd) {
+  if (nlrfd == project_->NLRFD) return;  // the active method: nothing changes
   project_->NLRFD = nlrfd;
   MarkChanged();
   showLrfdColumns();
@@ -563,13 +614,8 @@ void TMainForm::loadResults(bool afterRun) {
 }
 
 void TMainForm::CompRunClick() {
-  if (!CommitActiveEditor()) return;
-  try {
-    FileSaveClick();
-  } catch (const std::exception&) {
-    QMessageBox::warning(this, "Talmo 2017", "An error occured during saving");
-  }
-  if (projectHasDefaultName()) return;
+  // The engine reads the file on disk: nothing runs unless what the user sees was saved there.
+  if (!FileSaveClick() || projectHasDefaultName()) return;
   const std::filesystem::path project = toStd(QFileInfo(QString::fromStdString(project_->FileName)).absoluteFilePath());
   const TEngineRunResult result = runner_.Run(project, toStd(engineLibrary_), [](bool busy) {
     if (busy) {
@@ -590,6 +636,13 @@ void TMainForm::CompRunClick() {
   curDir_ = QString::fromStdString(project.parent_path().string());
   updateComputationMenu();
   updateResultButtons();
+}
+
+void TMainForm::ExportPlotsClick() {
+  // The workbook goes beside the project by default, named after it.
+  TDlgExport dialog(plots_, ExportablePlotRows(plots_, *project_, QFileInfo::exists(projectFile(".tm8p"))),
+                    *dialogs_, projectFile(".xlsx"), this);
+  dialog.exec();
 }
 
 // ---------------------------------------------------------------- editors
@@ -633,8 +686,7 @@ void TMainForm::closeEditor(Editor editor) {
 // ---------------------------------------------------------------- window events
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  CommitActiveEditor();
-  if (!AskToSave()) {
+  if (!ReadyToReplaceProject()) {
     event->ignore();
     return;
   }
@@ -655,7 +707,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
   runGuarded([this, file] {
     QDir::setCurrent(QFileInfo(file).absolutePath());
     curDir_ = QFileInfo(file).absolutePath();
-    if (AskToSave()) OpenByExtension(file);
+    if (ReadyToReplaceProject()) OpenByExtension(file);
   });
 }
 

@@ -55,7 +55,9 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Where the engine library is looked for (beside the program by default).
   void SetEngineLibrary(const QString& path) { engineLibrary_ = path; }
 
-  // File commands. Each returns false when the user cancelled it.
+  // File commands. Each first lets the active editor write its fields into the project and
+  // returns false when the command did not happen: an editor refused its content, the user
+  // cancelled, or a save failed (the failure has been shown, the project stays changed).
   bool FileNewClick();
   bool FileOpenClick();
   bool FileSaveClick();
@@ -73,15 +75,20 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void OpenByExtension(const QString& fileName);
   // The run of one analysis.
   void CompRunClick();
-  // Asks about unsaved changes; false when the user cancelled.
+  // Asks about unsaved changes; false when the user cancelled or the save did not happen.
   bool AskToSave();
+  // Before the project is replaced or the program closes: commits the active editor and asks
+  // about unsaved changes; false when the command must stop.
+  bool ReadyToReplaceProject();
   // Lets the active editor write its fields into the project; false when a field refused.
   bool CommitActiveEditor();
-  // Closes every child window (editors write back as they close).
+  // Closes every child window without letting editors write: commit the active one first.
   void CloseChildEditors();
   // Switches the project's unit system and refreshes open editors.
   void SetUnits(int units);
   void SetDesignMethod(int nlrfd);
+  // Opens the export of plots to a workbook ("Export Plots to Excel").
+  void ExportPlotsClick();
   // Shows a text file in the word processor, or in the built-in viewer when it cannot start.
   void ViewTextFile(const QString& fileName);
 
@@ -121,6 +128,11 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void runGuarded(const std::function<void()>& command);
   QString projectFile(const char* extension) const;
   bool projectHasDefaultName() const;
+  // The file Save As writes ("" when cancelled), with ".tm8d" added to a name without an
+  // extension; replacing an existing file under that name has been confirmed.
+  QString askSaveAsName();
+  // Saves the project; a failure is shown with the file and the reason and gives false.
+  bool writeProject();
 
   std::unique_ptr<TUserDialogs> dialogs_;
   TProjectTables tables_;

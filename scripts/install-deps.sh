@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package that building and testing Talmo needs:
 # the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
-# libxlsxwriter, Xvfb/xauth/Mesa for tests that need a display or OpenGL, and clang with its
+# libxlsxwriter (and python3-openpyxl, the independent reader the workbook tests use),
+# Xvfb/xauth/Mesa for tests that need a display or OpenGL, xdotool and ImageMagick for scripts
+# that drive the program with real key presses and take screenshots, and clang with its
 # runtime libraries (libFuzzer and the sanitizers) for the fuzz targets.
 # This is the only place in the repository that installs anything.
 set -euo pipefail
@@ -11,8 +13,9 @@ packages=(
   clang libclang-rt-dev
   googletest libgtest-dev
   qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
-  libxlsxwriter-dev
+  libxlsxwriter-dev python3-openpyxl
   xvfb xauth libgl1-mesa-dri
+  xdotool imagemagick
   ccache
 )
 

@@ -1,6 +1,7 @@
 // talmo: analyses a drilled-shaft project without the interactive program.
 //
 //   talmo run PROJECT.tm8d     (or: talmo PROJECT.tm8d)
+//   talmo export PROJECT.tm8d [-o FILE.xlsx] [--no-markers]
 //
 // Writes the report (.tm8o), plot file (.tm8p), runtime notes (.tm8r) and curve listing (.tm8z)
 // beside the project, and the side files CHART.DAT and TZDATA.DAT in the project's folder.
@@ -11,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "export_command.h"
 #include "talmo/engine.h"
 
 namespace {
@@ -24,6 +26,7 @@ constexpr int kExitUsage = 2;       // bad command line, missing or unreadable p
 void printHelp(std::ostream& out) {
   out << "Usage: talmo run PROJECT.tm8d\n"
          "       talmo PROJECT.tm8d\n"
+         "       talmo export PROJECT.tm8d [-o FILE.xlsx] [--no-markers]\n"
          "       talmo --help | --version\n"
          "\n"
          "Analyses a vertically loaded drilled shaft project and writes, beside the project,\n"
@@ -48,6 +51,8 @@ int main(int argc, char** argv) {
     std::cout << "talmo " << kVersion << '\n';
     return kExitCompleted;
   }
+  if (!args.empty() && args[0] == "export")
+    return talmo::RunExportCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
   if (!args.empty() && args[0] == "run") args.erase(args.begin());
   if (args.size() != 1) {
     printHelp(std::cerr);

@@ -95,6 +95,8 @@ void TDlgOptions::LoadFromProject() {
   tzChoice_->Load(p);
 }
 
+bool TDlgOptions::CheckInput() { return CheckEntries({GreaterThanZero(outputIncrement_)}); }
+
 void TDlgOptions::WriteToProject() {
   TProgramData& p = host_.Project();
   host_.SetWordProcessor(textEditor_->text());

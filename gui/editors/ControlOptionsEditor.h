@@ -29,6 +29,7 @@ class TDlgOptions : public TEditorWindow {
   TTzPrintChoice* TzChoice() const { return tzChoice_; }
 
  protected:
+  bool CheckInput() override;
   void WriteToProject() override;
 
  private:

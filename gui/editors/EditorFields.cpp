@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "EditorWindow.h"
 #include "NumericField.h"
 
 namespace talmo {
@@ -43,6 +44,35 @@ double ReadNumber(const TDataEdit* field, double fallback) {
   } catch (const std::exception&) {
     return fallback;
   }
+}
+
+QString FieldName(const TDataEdit* field) {
+  QString name = field->Caption();
+  // The label may have been detached from the field's caption; its buddy link stays.
+  if (QWidget* window = field->window())
+    for (const QLabel* label : window->findChildren<QLabel*>())
+      if (label->buddy() == field) name = label->text();
+  return name.remove('&').simplified();
+}
+
+TEntryRule GreaterThanZero(TDataEdit* field, const QString& zeroMeans) {
+  if (zeroMeans.isEmpty()) return {field, [](double v) { return v > 0; }, QStringLiteral("greater than 0")};
+  return {field, [](double v) { return v >= 0; }, "greater than 0, or 0 " + zeroMeans};
+}
+
+TEntryRule NotNegative(TDataEdit* field) {
+  return {field, [](double v) { return v >= 0; }, QStringLiteral("0 or greater")};
+}
+
+TEntryRule AtLeast(TDataEdit* field, double lowest) {
+  return {field, [lowest](double v) { return v >= lowest; }, "at least " + field->FormatNumber(lowest)};
+}
+
+TEntryRule NotAbove(TDataEdit* field, TDataEdit* maximum, const QString& maximumName) {
+  // The maximum has accepted its text before the rules are checked.
+  const double limit = ReadNumber(maximum, 0);
+  return {field, [limit](double v) { return v <= limit; },
+          "at most the " + maximumName + " (" + field->FormatNumber(limit) + ")", maximum};
 }
 
 void CloseEditor(QWidget* editor) {

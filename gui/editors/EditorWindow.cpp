@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QLabel>
 
+#include "EditorFields.h"
 #include "NumericField.h"
 
 namespace talmo {
@@ -17,11 +19,33 @@ bool TEditorWindow::CommitToProject() {
     if (field->isEnabled() && !field->CloseQuery()) return false;
   if (!CheckInput()) return false;
   WriteToProject();
+  typed_.clear();
+  return true;
+}
+
+void TEditorWindow::CloseWithoutWriting() {
+  discard_ = true;
+  CloseEditor(this);
+}
+
+bool TEditorWindow::CheckEntries(const std::vector<TEntryRule>& rules) {
+  for (const TEntryRule& rule : rules) {
+    const bool typed = typed_.contains(rule.field) || (rule.partner && typed_.contains(rule.partner));
+    // Enabled fields have accepted their texts before the rules are checked.
+    if (!typed || !rule.field->isEnabled() || rule.accepts(rule.field->Number())) continue;
+    host_.Dialogs().Information(this, FieldName(rule.field) + " must be " + rule.allowed + ".");
+    rule.field->setFocus(Qt::OtherFocusReason);
+    rule.field->selectAll();
+    return false;
+  }
   return true;
 }
 
 void TEditorWindow::WatchField(TDataEdit* field) {
-  connect(field, &QLineEdit::textEdited, this, [this] { host_.MarkChanged(); });
+  connect(field, &QLineEdit::textEdited, this, [this, field] {
+    typed_.insert(field);
+    host_.MarkChanged();
+  });
 }
 
 void TEditorWindow::WatchControls() {
@@ -39,7 +63,7 @@ void TEditorWindow::ApplyUnits() {
 }
 
 void TEditorWindow::closeEvent(QCloseEvent* event) {
-  if (CommitToProject()) {
+  if (discard_ || CommitToProject()) {
     event->accept();
   } else {
     event->ignore();

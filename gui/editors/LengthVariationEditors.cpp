@@ -46,6 +46,12 @@ void TLengthFields::Store(TProgramData& p) const {
   p.PDINCR = ReadNumber(increment_, p.PDINCR);
 }
 
+std::vector<TEntryRule> TLengthFields::Rules() const {
+  const QString zeroMeans = QStringLiteral("for the default");
+  return {GreaterThanZero(maximum_), GreaterThanZero(minimum_, zeroMeans),
+          NotAbove(minimum_, maximum_, QStringLiteral("maximum shaft length")), GreaterThanZero(increment_, zeroMeans)};
+}
+
 // ---- TfrmVaryLength
 
 TfrmVaryLength::TfrmVaryLength(TEditorHost& host, QWidget* parent)
@@ -72,9 +78,13 @@ void TfrmVaryLength::LoadFromProject() {
   lengths_->Load(p);
 }
 
+bool TfrmVaryLength::CheckInput() { return CheckEntries(lengths_->Rules()); }
+
 void TfrmVaryLength::WriteToProject() {
   TProgramData& p = host_.Project();
   p.IPENT = evaluate_->isChecked() ? 1 : 0;
+  // Multiple lengths and design charts exclude each other: ticking one clears the other.
+  if (p.IPENT == 1) p.IChart = 0;
   lengths_->Store(p);
 }
 
@@ -140,6 +150,9 @@ void TfrmDesignChart::LoadFromProject() {
 }
 
 bool TfrmDesignChart::CheckInput() {
+  std::vector<TEntryRule> rules = lengths_->Rules();
+  rules.push_back(GreaterThanZero(diameterIncrement_, QStringLiteral("for the default")));
+  if (!CheckEntries(rules)) return false;
   // A disabled table cannot be corrected by the user; its cells are checked while it can.
   if (!settlements_->isEnabled()) return true;
   const int count = pointCount(0);
@@ -157,6 +170,7 @@ bool TfrmDesignChart::CheckInput() {
 void TfrmDesignChart::WriteToProject() {
   TProgramData& p = host_.Project();
   p.IChart = compute_->isChecked() ? 1 : 0;
+  if (p.IChart == 1) p.IPENT = 0;  // see TfrmVaryLength
   lengths_->Store(p);
   p.DIAMINCR = ReadNumber(diameterIncrement_, p.DIAMINCR);
   p.NPOINTPD = pointCount(p.NPOINTPD);

@@ -4,6 +4,7 @@
 // IChart) computes charts over ranges of lengths and diameters for defined settlements. Both
 // edit the maximum and minimum length and the length increment through TLengthFields.
 #include <memory>
+#include <vector>
 
 #include "EditorWindow.h"
 
@@ -24,6 +25,9 @@ class TLengthFields {
   TLengthFields(QGridLayout* grid, int row, const QString& minimumDefault);
   void Load(const TProgramData& p) const;
   void Store(TProgramData& p) const;
+  // A positive maximum; minimum and increment positive or 0 for their defaults, the minimum
+  // not above the maximum.
+  std::vector<TEntryRule> Rules() const;
 
   static constexpr int kRows = 3;
 
@@ -42,6 +46,7 @@ class TfrmVaryLength : public TEditorWindow {
   void LoadFromProject() override;
 
  protected:
+  bool CheckInput() override;
   void WriteToProject() override;
 
  private:

@@ -47,6 +47,8 @@ void TLoadingEditor::LoadFromProject() {
   enableReduction();
 }
 
+bool TLoadingEditor::CheckInput() { return CheckEntries({GreaterThanZero(value_), GreaterThanZero(reduction_)}); }
+
 void TLoadingEditor::WriteToProject() {
   TProgramData& p = host_.Project();
   // A positive value of one quantity makes the other unknown.

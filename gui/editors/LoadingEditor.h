@@ -24,6 +24,7 @@ class TLoadingEditor : public TEditorWindow {
   void LoadFromProject() override;
 
  protected:
+  bool CheckInput() override;
   void WriteToProject() override;
 
  private:

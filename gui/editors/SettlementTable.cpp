@@ -6,12 +6,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Errors.h"
+#include "ExpressionEvaluator.h"
+
 namespace talmo {
 
 namespace {
 
+// With "." as the decimal point whatever the user's locale, like every numeric field.
 QString shortestForm(double value) {
-  QLocale locale;
+  QLocale locale = QLocale::c();
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
   return locale.toString(value, 'g', QLocale::FloatingPointShortest);
 }
@@ -52,12 +56,14 @@ int TSettlementTable::ShownRows() const {
 }
 
 std::optional<double> TSettlementTable::Settlement(int row) const {
-  const QString text = item(row, 1)->text().trimmed();
-  bool ok = false;
-  double value = QLocale().toDouble(text, &ok);
-  // A point typed as in the project file is understood in any locale.
-  if (!ok) value = QLocale::c().toDouble(text, &ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
+  // Read as the numeric fields read their entries ("." as the decimal point, expressions too).
+  double value = 0;
+  try {
+    value = EvaluateExpression(item(row, 1)->text().toStdString());
+  } catch (const EAssignError&) {
+    return std::nullopt;
+  }
+  if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
 

@@ -2,7 +2,8 @@
 // The table of defined settlements of the design charts: columns "N" and "Settlement (in)"
 // ("Settlement (m)" in SI), rows 1 to 10 of which the first "Number of Points" are shown.
 // Rows beyond the shown ones keep their texts, so fewer points and then more again bring the
-// earlier settlements back. Numbers are shown and read in the user's number format.
+// earlier settlements back. Numbers are shown and read with "." as the decimal point, as in
+// every numeric field.
 #include <QTableWidget>
 #include <array>
 #include <optional>

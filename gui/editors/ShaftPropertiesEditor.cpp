@@ -13,24 +13,31 @@ namespace talmo {
 
 namespace {
 
+TEntryRule positive(TDataEdit* field) { return GreaterThanZero(field); }
+
 struct TShaftField {
   const char* caption;
   const char* units;
   std::optional<double> largest;
   double TProgramData::*value;
   const char* note;
+  TEntryRule (*limit)(TDataEdit*);  // beyond the largest value; the maximum diameter's is its own
 };
 
 // In display order. The maximum diameter is the second row (see LoadFromProject).
 const TShaftField kShaftFields[] = {
-    {"Minimum Shaft Diameter, B, to be Considered", "L2", 30, &TProgramData::DSTART, nullptr},
-    {"Maximum Shaft Diameter, B, to be Considered", "L2", 30, &TProgramData::DIALIM, "(Enter 0 if same as minimum)"},
-    {"&Ratio of Base Diameter to Shaft Diameter,  Bb/B", "", 10, &TProgramData::RATIO, "(Enter 0 for straight shaft)"},
+    {"Minimum Shaft Diameter, B, to be Considered", "L2", 30, &TProgramData::DSTART, nullptr, positive},
+    {"Maximum Shaft Diameter, B, to be Considered", "L2", 30, &TProgramData::DIALIM, "(Enter 0 if same as minimum)",
+     nullptr},
+    {"&Ratio of Base Diameter to Shaft Diameter,  Bb/B", "", 10, &TProgramData::RATIO, "(Enter 0 for straight shaft)",
+     NotNegative},
     {"&Angle of Bell with Respect to Vertical,  Ang ", "deg", 90, &TProgramData::BELANGL,
-     "(Enter 0 for straight shaft)"},
-    {"Length of &Upper Exclusion Zone without Skin Friction, Lue", "L2", std::nullopt, &TProgramData::TOPLENG, nullptr},
-    {"Lenght of Bottom Portion of Shaft without Skin Friction, Lle", "L2", 100, &TProgramData::BS, nullptr},
-    {"&Modulus of Elasticity of Drilled Shaft ", "F/L²", 300000000, &TProgramData::EPILE, nullptr},
+     "(Enter 0 for straight shaft)", NotNegative},
+    {"Length of &Upper Exclusion Zone without Skin Friction, Lue", "L2", std::nullopt, &TProgramData::TOPLENG, nullptr,
+     NotNegative},
+    {"Lenght of Bottom Portion of Shaft without Skin Friction, Lle", "L2", 100, &TProgramData::BS, nullptr,
+     NotNegative},
+    {"&Modulus of Elasticity of Drilled Shaft ", "F/L²", 300000000, &TProgramData::EPILE, nullptr, positive},
 };
 constexpr int kMaxDiameterRow = 1;
 constexpr int kBottomRow = 5;
@@ -96,6 +103,24 @@ void TfrmShaftpeneta::LoadFromProject() {
   const bool oneDiameter = p.METHOD == 2 && p.IPENT == 1;
   fields_[kMaxDiameterRow]->setEnabled(!oneDiameter);
   maxDiameterNote_->setVisible(!oneDiameter);
+}
+
+bool TfrmShaftpeneta::CheckInput() {
+  TDataEdit* minimum = fields_[0];
+  TDataEdit* maximum = fields_[kMaxDiameterRow];
+  const double smallest = ReadNumber(minimum, 0);
+  std::vector<TEntryRule> rules;
+  for (int row = 0; row < kFieldCount; ++row) {
+    if (row == kMaxDiameterRow) {
+      rules.push_back({maximum, [smallest](double v) { return v == 0 || v >= smallest; },
+                       "0 (same as minimum) or not below the minimum diameter (" + maximum->FormatNumber(smallest) +
+                           ")",
+                       minimum});
+    } else {
+      rules.push_back(kShaftFields[row].limit(fields_[row]));
+    }
+  }
+  return CheckEntries(rules);
 }
 
 void TfrmShaftpeneta::WriteToProject() {

@@ -18,6 +18,7 @@ class TfrmShaftpeneta : public TEditorWindow {
   void LoadFromProject() override;
 
  protected:
+  bool CheckInput() override;
   void WriteToProject() override;
 
  private:

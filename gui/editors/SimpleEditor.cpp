@@ -9,10 +9,19 @@ namespace talmo {
 
 namespace {
 
+TEntryRule factorOfSafety(TDataEdit* field) { return AtLeast(field, 1); }
+
+TEntryRule notAboveGround(TDataEdit* field) {
+  TEntryRule rule = NotNegative(field);
+  rule.allowed += " (a depth below the ground surface)";
+  return rule;
+}
+
 struct TFieldText {
   const char* caption;
   const char* units;
   double TProgramData::*value;
+  TEntryRule (*limit)(TDataEdit*);
 };
 
 struct TEditorText {
@@ -21,10 +30,11 @@ struct TEditorText {
 };
 
 const TEditorText& textOf(TSimpleEditorKind kind) {
-  static const TEditorText waterTable{"Water Table", {{"&Depth of water table", "L2", &TProgramData::WTD}}};
+  static const TEditorText waterTable{"Water Table", {{"&Depth of water table", "L2", &TProgramData::WTD, notAboveGround}}};
   static const TEditorText safety{"Factor of Safety (F.S.)",
-                                  {{"The F.S. applied to the ultimate &side friction", "", &TProgramData::FST},
-                                   {"The F.S. applied to the ultimate &base capacity", "", &TProgramData::FSB}}};
+                                  {{"The F.S. applied to the ultimate &side friction", "", &TProgramData::FST, factorOfSafety},
+                                   {"The F.S. applied to the ultimate &base capacity", "", &TProgramData::FSB,
+                                    factorOfSafety}}};
   return kind == TSimpleEditorKind::WaterTable ? waterTable : safety;
 }
 
@@ -35,7 +45,7 @@ TSimpleEditor::TSimpleEditor(TEditorHost& host, TSimpleEditorKind kind, QWidget*
   auto* grid = new QGridLayout(this);
   int row = 0;
   for (const TFieldText& f : textOf(kind).fields)
-    fields_.push_back({AddNumberField(grid, row++, f.caption, f.units), f.value});
+    fields_.push_back({AddNumberField(grid, row++, f.caption, f.units), f.value, f.limit});
   grid->setRowStretch(row, 1);
   WatchControls();
 }
@@ -43,6 +53,12 @@ TSimpleEditor::TSimpleEditor(TEditorHost& host, TSimpleEditorKind kind, QWidget*
 void TSimpleEditor::LoadFromProject() {
   ApplyUnits();
   for (const TBoundField& f : fields_) ShowNumber(f.field, host_.Project().*f.value);
+}
+
+bool TSimpleEditor::CheckInput() {
+  std::vector<TEntryRule> rules;
+  for (const TBoundField& f : fields_) rules.push_back(f.limit(f.field));
+  return CheckEntries(rules);
 }
 
 void TSimpleEditor::WriteToProject() {

@@ -19,12 +19,14 @@ class TSimpleEditor : public TEditorWindow {
   void LoadFromProject() override;
 
  protected:
+  bool CheckInput() override;
   void WriteToProject() override;
 
  private:
   struct TBoundField {
     TDataEdit* field;
     double TProgramData::*value;
+    TEntryRule (*limit)(TDataEdit*);
   };
 
   TSimpleEditorKind kind_;

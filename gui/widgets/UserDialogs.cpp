@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace talmo {
@@ -33,7 +34,23 @@ QString TDesktopDialogs::OpenFile(QWidget* parent, const QString& folder, const 
 
 QString TDesktopDialogs::SaveFile(QWidget* parent, const QString& title, const QString& proposed,
                                   const QStringList& filters) {
-  return QFileDialog::getSaveFileName(parent, title, proposed, filters.join(";;"));
+  QFileDialog dialog(parent, title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  dialog.selectFile(proposed);
+  // The dialog completes the name before it asks about overwriting, so it asks about the
+  // file that will be written: "other" becomes "other.tm8d" under "TALMO 2017(*.tm8d)".
+  static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)"));
+  const QRegularExpressionMatch match = extension.match(filters.value(0));
+  if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+bool TDesktopDialogs::ConfirmReplace(QWidget* parent, const QString& file) {
+  return QMessageBox::warning(parent, QStringLiteral("Talmo 2017"),
+                              file + QStringLiteral(" already exists.\nDo you want to replace it?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TDesktopDialogs::Information(QWidget* parent, const QString& text) {

@@ -16,9 +16,12 @@ class TUserDialogs {
   virtual Answer AskSaveChanges(QWidget* parent) = 0;
   // Open dialog; returns the chosen file ("" when cancelled) and the 1-based filter index.
   virtual QString OpenFile(QWidget* parent, const QString& folder, const QStringList& filters, int& filterIndex) = 0;
-  // Save dialog that asks before overwriting; "" when cancelled.
+  // Save dialog that asks before overwriting; "" when cancelled. A name typed without an
+  // extension gets the first filter's.
   virtual QString SaveFile(QWidget* parent, const QString& title, const QString& proposed,
                            const QStringList& filters) = 0;
+  // "<file> already exists. Do you want to replace it?"; true for Yes.
+  virtual bool ConfirmReplace(QWidget* parent, const QString& file) = 0;
   // Information box with an OK button ("\r" in the core's texts separates lines).
   virtual void Information(QWidget* parent, const QString& text) = 0;
   // Starts `program` with `file` as its one argument without waiting; false when it fails.
@@ -33,6 +36,7 @@ class TDesktopDialogs : public TUserDialogs {
   Answer AskSaveChanges(QWidget* parent) override;
   QString OpenFile(QWidget* parent, const QString& folder, const QStringList& filters, int& filterIndex) override;
   QString SaveFile(QWidget* parent, const QString& title, const QString& proposed, const QStringList& filters) override;
+  bool ConfirmReplace(QWidget* parent, const QString& file) override;
   void Information(QWidget* parent, const QString& text) override;
   bool StartProgram(const QString& program, const QString& file) override;
   bool OpenDocument(const QString& file) override;

@@ -184,7 +184,7 @@ TEST_F(ProjectFile, OldestFormat) {
   EXPECT_EQ(p->KCYCL, 2);
   EXPECT_EQ(p->RCYCL, 0.8);
   EXPECT_EQ(p->IMOD, 0);  // the fifth item of line 3
-  EXPECT_EQ(p->NLRFD, 0);
+  EXPECT_EQ(p->NLRFD, 2);  // ASD, as the engine runs it
   EXPECT_EQ(p->LPD, 1500);
   EXPECT_EQ(p->PD, 0);
   EXPECT_NEAR(p->PDSETT[0], 0.00254, 1e-12);  // default movements in metres

@@ -28,6 +28,10 @@ class TFakeDialogs : public TUserDialogs {
     return chosenFile;
   }
   QString SaveFile(QWidget*, const QString&, const QString&, const QStringList&) override { return {}; }
+  bool ConfirmReplace(QWidget*, const QString& file) override {
+    replaceQuestions << file;
+    return replaceAnswer;
+  }
   void Information(QWidget*, const QString& text) override { messages << text; }
   bool StartProgram(const QString&, const QString&) override { return true; }
   bool OpenDocument(const QString&) override { return true; }
@@ -36,6 +40,8 @@ class TFakeDialogs : public TUserDialogs {
   QString chosenFile;  // what the open dialog answers ("" is cancelled)
   QString openFolder;
   QStringList openFilters;
+  QStringList replaceQuestions;  // files the user was asked to replace
+  bool replaceAnswer = false;
 };
 
 class TFakeHost : public TEditorHost {

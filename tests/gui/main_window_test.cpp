@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -12,74 +15,26 @@
 #include <clocale>
 #include <filesystem>
 
+#include "ExportDialog.h"
 #include "NumericField.h"
 #include "TextViewer.h"
 #include "engine/test_support.h"
-#include "gui/fake_editor_host.h"
 #include "gui/gui_support.h"
+#include "gui/main_window_fixture.h"
 
 namespace talmo {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Scripted answers for the questions the file commands ask.
-class TScriptedDialogs : public testing::TFakeDialogs {
- public:
-  Answer AskSaveChanges(QWidget*) override {
-    ++questions;
-    return answer;
-  }
-  QString SaveFile(QWidget*, const QString&, const QString&, const QStringList&) override { return saveAs; }
-  bool StartProgram(const QString& program, const QString& file) override {
-    started << program + " " + file;
-    return programStarts;
-  }
-  Answer answer = Answer::No;
-  int questions = 0;
-  QString saveAs;
-  bool programStarts = true;
-  QStringList started;
-};
-
-struct MainWindowFixture {
-  MainWindowFixture() {
-    auto scripted = std::make_unique<TScriptedDialogs>();
-    dialogs = scripted.get();
-    window = std::make_unique<TMainForm>(std::move(scripted));
-    window->SetEngineLibrary(TALMO_DLL_PATH);
-    window->show();
-    project = dir / "clay_over_sand.tm8d";
-    fs::copy_file(fs::path(TALMO_EXAMPLES_DIR) / "clay_over_sand.tm8d", project);
-  }
-  ~MainWindowFixture() {
-    window->Project().ResetChanged();
-    window.reset();
-    QDir::setCurrent(savedDir);
-  }
-  // The numeric field of the active editor with this caption.
-  TDataEdit* field(const QString& caption) {
-    for (TDataEdit* f : window->MdiArea()->activeSubWindow()->findChildren<TDataEdit*>())
-      if (f->Caption() == caption) return f;
-    ADD_FAILURE() << "no field " << caption.toStdString();
-    return nullptr;
-  }
-  QString path(const char* extension) const {
-    return QString::fromStdString(fs::path(project).replace_extension(extension).string());
-  }
-
-  QString savedDir = QDir::currentPath();
-  test::TempDir dir;
-  fs::path project;
-  TScriptedDialogs* dialogs = nullptr;
-  std::unique_ptr<TMainForm> window;
-};
+using testing::MainWindowFixture;
 
 TEST(MainWindow, EditSaveRunAndLoadTheResults) {
   MainWindowFixture f;
   f.window->OpenFileName(QString::fromStdString(f.project.string()), kFilterCurrent);
   EXPECT_EQ(f.window->windowTitle(), "TALMO 2017.8.7 - Clay_over_sand.tm8d");
   EXPECT_FALSE(f.window->Project().Changed());
+  f.window->UpdateMenuStates();
+  EXPECT_FALSE(f.window->ActionNamed("Export Plots to Excel")->isEnabled());  // no results yet
 
   f.window->ShowEditor(TMainForm::Editor::WaterTable);
   TDataEdit* water = f.field("&Depth of water table");
@@ -120,6 +75,19 @@ TEST(MainWindow, EditSaveRunAndLoadTheResults) {
 
   f.window->UpdateMenuStates();
   EXPECT_TRUE(f.window->ActionNamed("Edit Output Text")->isEnabled());
+
+  // The export offers every plot of the run, in the fixed order, beginning with skin friction.
+  ASSERT_TRUE(f.window->ActionNamed("Export Plots to Excel")->isEnabled());
+  QStringList offered;
+  QTimer::singleShot(0, [&offered] {
+    auto* dialog = qobject_cast<TDlgExport*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    for (int i = 0; i < dialog->PlotList()->count(); ++i) offered << dialog->PlotList()->item(i)->text();
+    dialog->accept();
+  });
+  f.window->ActionNamed("Export Plots to Excel")->trigger();
+  EXPECT_EQ(offered.size(), 15);
+  EXPECT_EQ(offered.value(0), "Ultimate Skin Friction vs Depth");
   f.dialogs->programStarts = false;  // no word processor: the built-in viewer shows the report
   f.window->ActionNamed("Edit Output Text")->trigger();
   auto* viewer = qobject_cast<TTextViewer*>(f.window->MdiArea()->subWindowList().value(0)->widget());
@@ -188,6 +156,7 @@ TEST(MainWindow, DataMenuFollowsTheProject) {
       {2, 0, 0, 2, true, true, true},
       {2, 1, 0, 1, true, false, false},
       {2, 0, 1, 2, false, true, true},
+      {2, 1, 1, 2, true, true, true},  // both set by a file: either can be switched off
   };
   for (const Case& c : cases) {
     p.METHOD = c.method;
@@ -198,6 +167,7 @@ TEST(MainWindow, DataMenuFollowsTheProject) {
     EXPECT_EQ(f.window->ActionNamed("Evaluate Multiple Shaft Lengths")->isEnabled(), c.lengthsEnabled);
     EXPECT_EQ(f.window->ActionNamed("ASD/LRFD Design Charts")->isEnabled(), c.chartsEnabled);
     EXPECT_EQ(f.window->ActionNamed("Factor of Safety (Allowable Stress Design)")->isEnabled(), c.fsEnabled);
+    EXPECT_EQ(f.window->ActionNamed("tool:Factor of Safety (ASD)")->isEnabled(), c.fsEnabled);
   }
   // Items whose windows come later are present but disabled, and say so.
   QAction* layers = f.window->ActionNamed("Soil Layer Data");

@@ -1,5 +1,5 @@
 // Takes pictures of the desktop program as a user sees it: the main window with an example
-// project and its menus open, and the shaft-properties and design-charts editors in English
+// project and its menus open, the export dialog with the run's plots, and the shaft-properties and design-charts editors in English
 // and SI units. Run under a display (scripts/screenshots.sh uses xvfb-run).
 #include <QApplication>
 #include <QDir>
@@ -11,7 +11,9 @@
 #include <QThread>
 #include <cstdio>
 
+#include "ExportDialog.h"
 #include "MainWindow.h"
+#include "PlotAvailability.h"
 
 namespace {
 
@@ -78,6 +80,13 @@ int main(int argc, char** argv) {
     if (name.isEmpty()) continue;
     window.UpdateMenuStates();
     save(withMenuOpen(window, menu), folder, "menu-" + name + ".png");
+  }
+  {
+    talmo::TDlgExport dialog(window.Plots(), talmo::ExportablePlotRows(window.Plots(), window.Project(), true),
+                             window.Dialogs(), project);
+    dialog.show();
+    settle();
+    save(dialog.grab(), folder, "export-dialog.png");
   }
   window.Project().METHOD = 2;
   window.Project().IChart = 1;

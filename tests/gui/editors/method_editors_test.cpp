@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLocale>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -32,11 +33,13 @@ TEST(LoadingEditors, APositiveValueOfOneQuantityClearsTheOther) {
     QString caption;
     QString entry;
     double pd, lpd;  // stored afterwards, starting from PD 60 and LPD 500
+    bool accepted;
   } cases[] = {
-      {TLoadingQuantity::DesignLoad, kLoad, "500", 0, 500},
-      {TLoadingQuantity::ShaftLength, kLength, "45", 45, 0},
-      {TLoadingQuantity::DesignLoad, kLoad, "0", 60, 0},
-      {TLoadingQuantity::ShaftLength, kLength, "0", 0, 500},
+      {TLoadingQuantity::DesignLoad, kLoad, "500", 0, 500, true},
+      {TLoadingQuantity::ShaftLength, kLength, "45", 45, 0, true},
+      // Neither a length nor a load of 0 is meant: refused, both stay.
+      {TLoadingQuantity::DesignLoad, kLoad, "0", 60, 500, false},
+      {TLoadingQuantity::ShaftLength, kLength, "0", 60, 500, false},
   };
   for (const Case& c : cases) {
     TFakeHost host;
@@ -45,7 +48,7 @@ TEST(LoadingEditors, APositiveValueOfOneQuantityClearsTheOther) {
     TLoadingEditor editor(host, c.quantity);
     editor.LoadFromProject();
     Type(Field(editor, c.caption), c.entry);
-    ASSERT_TRUE(editor.CommitToProject());
+    ASSERT_EQ(editor.CommitToProject(), c.accepted);
     EXPECT_EQ(host.project.PD, c.pd) << c.entry.toStdString();
     EXPECT_EQ(host.project.LPD, c.lpd) << c.entry.toStdString();
   }
@@ -167,6 +170,24 @@ TEST(VaryLength, TheBoxEnablesTheLengthsAndSetsIPENT) {
   EXPECT_TRUE(host.dialogs.messages.isEmpty());
 }
 
+TEST(LengthVariation, TickingOneEvaluationClearsTheOther) {
+  TFakeHost host;
+  host.project.IPENT = 1;
+  host.project.IChart = 1;  // as a hand-edited file may set them
+  TfrmVaryLength lengths(host);
+  lengths.LoadFromProject();
+  ASSERT_TRUE(lengths.CommitToProject());
+  EXPECT_EQ(host.project.IPENT, 1);
+  EXPECT_EQ(host.project.IChart, 0);
+
+  TfrmDesignChart charts(host);
+  charts.LoadFromProject();
+  Control<QCheckBox>(charts, "Compute ASD/LRFD Design Charts")->click();
+  ASSERT_TRUE(charts.CommitToProject());
+  EXPECT_EQ(host.project.IChart, 1);
+  EXPECT_EQ(host.project.IPENT, 0);
+}
+
 // The design-charts editor of a project with charts on and the given settlements.
 struct ChartFixture {
   explicit ChartFixture(int units = 1) {
@@ -211,6 +232,22 @@ TEST(DesignChart, FewerPointsKeepTheFirstSettlements) {
   EXPECT_EQ(f.host.project.NPOINTPD, 3);
   const std::array<double, 5> expected{0.1, 0.2, 0.35, 0.4, 0.5};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(f.host.project.PDSETT[i], expected[i]) << i;
+}
+
+TEST(DesignChart, SettlementsUseTheDecimalPointInEveryLocale) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  ChartFixture f(2);
+  f.host.project.PDSETT[0] = 0.00254;
+  f.editor.LoadFromProject();
+  EXPECT_EQ(f.cell(0), "0.00254");
+  f.table()->SettlementItem(1)->setText("0.15");
+  f.table()->SettlementItem(2)->setText("0,2");  // the decimal comma is not a number here
+  const bool committed = f.editor.CommitToProject();
+  QLocale::setDefault(before);
+  EXPECT_FALSE(committed);
+  EXPECT_EQ(f.host.dialogs.messages, QStringList{"Settlement 3 is not a number."});
+  EXPECT_EQ(f.table()->Settlement(1), 0.15);
 }
 
 TEST(DesignChart, ArrowsStepTheNumberOfPointsWithinOneToTen) {
