@@ -46,21 +46,22 @@ std::string trimRight(std::string s) {
 
 // A number that is not finite, as the engine's formatting prints it: a blank-separated token
 // "NaN", "Inf" or "-Inf" (or the lower-case forms of the list format). The user's own words are
-// skipped: the title line, and words quoted in the messages about the project file.
+// skipped: the title line, and the word quoted in a message about the project file.
 bool holdsNonFinite(const std::string& text, const std::string& titleLine) {
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
     if (!titleLine.empty() && trimRight(line) == titleLine) continue;
+    // A quoted word of the file, which may itself hold quotes: from the first quote to the last.
+    const auto open = line.find('"'), close = line.rfind('"');
+    if (open != std::string::npos && close > open) line.erase(open, close - open + 1);
     std::string token;
-    bool quoted = false;
     auto bad = [&] {
       std::string t;
       for (char c : token) t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       return t == "nan" || t == "inf" || t == "-inf" || t == "-nan";
     };
     for (char c : line + " ") {
-      if (c == '"') quoted = !quoted;
-      if (quoted || c == '"' || c == ' ' || c == '=' || c == '(' || c == ')') {
+      if (c == ' ' || c == '=' || c == '(' || c == ')') {
         if (bad()) return true;
         token.clear();
       } else {
