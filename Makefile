@@ -7,7 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
 
-.PHONY: deps build demo gui test bench fuzz-build fuzz fuzz-smoke clean
+.PHONY: deps build demo gui test package bench fuzz-build fuzz fuzz-smoke clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -37,11 +37,20 @@ test: deps
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz-smoke
 
-# Engine timings (median of several runs) on a large design-chart project and on the example.
+# The Debian package (talmo_VERSION_ARCH.deb) of the Release build, left in this folder:
+# install it with `sudo apt install ./talmo_*.deb`.
+package: build
+	rm -f $(BUILD)/talmo_*.deb
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/talmo_*.deb .
+
+# Engine timings (median of several runs) on a large design-chart project and on the example,
+# then the repaint time of every plot of the large project at 1600 x 1000 pixels.
 bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTALMO_BUILD_TESTS=OFF
-	cmake --build $(BUILD) -j $(JOBS) --target talmo_bench
+	cmake --build $(BUILD) -j $(JOBS) --target talmo_bench plot_bench
 	$(BUILD)/engine/talmo_bench $(EXAMPLE) 7
+	$(BUILD)/gui/plot_bench 25
 
 # The libFuzzer targets of tests/fuzz, built with clang (-O1, fuzzer instrumentation, ASan and
 # UBSan); only the core library, the engine library and the targets are built, not the desktop
@@ -60,4 +69,4 @@ fuzz-smoke: fuzz-build
 	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SMOKE_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) talmo_*.deb

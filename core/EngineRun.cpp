@@ -51,7 +51,7 @@ NumericLocaleGuard::~NumericLocaleGuard() { std::setlocale(LC_NUMERIC, previous_
 fs::path FindEngineLibrary(const fs::path& programFolder) {
   const fs::path candidates[] = {programFolder / kEngineLibraryName,
                                  programFolder / ".." / "engine" / kEngineLibraryName,
-                                 programFolder / ".." / "lib" / kEngineLibraryName};
+                                 programFolder / ".." / "lib" / "talmo" / kEngineLibraryName};
   std::error_code ec;
   for (const fs::path& candidate : candidates)
     if (fs::is_regular_file(candidate, ec)) return candidate.lexically_normal();

@@ -39,8 +39,9 @@ class NumericLocaleGuard {
 };
 
 // Where the engine library is looked for: beside the program, then in the build tree
-// (../engine) and in an installed library folder (../lib). Returns the first that exists,
-// else the path beside the program (whose absence the run reports).
+// (../engine) and in the program's private library folder when installed (../lib/talmo, so
+// /usr/lib/talmo for /usr/bin/wintalmo). Returns the first that exists, else the path beside
+// the program (whose absence the run reports).
 std::filesystem::path FindEngineLibrary(const std::filesystem::path& programFolder);
 
 // What the user is told after a run request.

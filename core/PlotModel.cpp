@@ -56,7 +56,11 @@ std::string TGraphPlot::ExpandUnits(const std::string& units) const {
 }
 
 void TGraphPlot::Hide() {
-  if (FormExists && formCloser_) formCloser_();
+  if (FormExists && formCloser_) {
+    // A copy is called: closing the window may replace the registered closer.
+    const std::function<void()> closer = formCloser_;
+    closer();
+  }
   FormExists = false;
 }
 

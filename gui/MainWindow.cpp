@@ -18,18 +18,26 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <algorithm>
+#include <QToolButton>
 #include <filesystem>
 
+#include "ActionIcons.h"
 #include "Errors.h"
 #include "LengthVariationEditors.h"
 #include "LoadingEditor.h"
+#include "Manuals.h"
 #include "ControlOptionsEditor.h"
+#include "BlockView.h"
+#include "ElevationView.h"
 #include "ExportDialog.h"
 #include "PlotAvailability.h"
+#include "PlotForm.h"
 #include "ProjectResults.h"
 #include "ResultLoading.h"
 #include "ShaftPropertiesEditor.h"
 #include "SimpleEditor.h"
+#include "SoilLayersEditor.h"
 #include "TextViewer.h"
 #include "TitleEditor.h"
 
@@ -56,6 +64,7 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
   mdi_ = new QMdiArea(this);
   setCentralWidget(mdi_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::onSubWindowActivated);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::mergePlotMenu);
   setAcceptDrops(true);
   engineLibrary_ = QString::fromStdString(
       FindEngineLibrary(QCoreApplication::applicationDirPath().toStdString()).string());
@@ -68,7 +77,12 @@ TMainForm::TMainForm(std::unique_ptr<TUserDialogs> dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-  // Editors refer to the project: they go first.
+  // The 3D view outlives this object's own part of the destruction: it must not call back.
+  if (blockView_ && blockView_->widget()) blockView_->widget()->disconnect(this);
+  // Editors refer to the project and plot windows to their plots: they go first.
+  if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
+  mergedPlotMenu_ = nullptr;
+  for (TGraphPlot* plot : plots_.All()) plot->Hide();
   CloseChildEditors();
   mdi_->closeAllSubWindows();
 }
@@ -123,7 +137,7 @@ bool TMainForm::projectHasDefaultName() const {
 
 QAction* TMainForm::addItem(QMenu* menu, const QString& text, std::function<void()> handler,
                             const QKeySequence& shortcut) {
-  QAction* action = menu->addAction(text);
+  QAction* action = menu->addAction(CommandIcon(plain(text)), text);
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
   connect(action, &QAction::triggered, this, [this, handler] { runGuarded(handler); });
   actions_.insert(plain(text), action);
@@ -180,7 +194,7 @@ void TMainForm::buildMenus() {
     methodGroup->addAction(item);
   }
   addItem(dataMenu_, "&Drilled-Shaft Properties", [this] { showEditor(Editor::ShaftProperties); });
-  addNotYetItem(dataMenu_, "Soil &Layer Data");
+  addItem(dataMenu_, "Soil &Layer Data", [this] { showEditor(Editor::SoilLayers); });
   addItem(dataMenu_, "&Factor of Safety (Allowable Stress Design)", [this] { showEditor(Editor::FactorOfSafety); });
   QMenu* computation = dataMenu_->addMenu("&Computation Methods");
   auto* computationGroup = new QActionGroup(this);
@@ -212,24 +226,43 @@ void TMainForm::buildMenus() {
   addItem(computationMenu_, "Edit I&nput Text", [this] { ViewTextFile(QString::fromStdString(project_->FileName)); });
   addItem(computationMenu_, "Edit &Processor-Run Notes", [this] { ViewTextFile(projectFile(".tm8r")); });
   addItem(computationMenu_, "Edit &Output Text", [this] { ViewTextFile(projectFile(".tm8o")); });
-  addNotYetItem(computationMenu_, "&View Shaft Elevation");
-  addNotYetItem(computationMenu_, "3D View");
+  addItem(computationMenu_, "&View Shaft Elevation", [this] { ShowElevationView(); });
+  addItem(computationMenu_, "3D View", [this] { ShowBlockView(); });
 
-  // Graphics: the plot windows come with the plotting work.
+  // Graphics: one item per plot; each opens the plot's window or brings it to the front.
   QMenu* graphics = menuBar()->addMenu("&Graphics");
+  graphicsMenu_ = graphics;
   graphics->setToolTipsVisible(true);
-  for (const char* item :
-       {"Ultimate &Skin Friction vs Depth", "Ultimate &Tip Resistance vs Depth", "Ultimate Total &Capacity vs Depth",
-        "C&ombined Plots vs Depth (initial diameter)", "ASD/LRFD Skin Friction vs Depth ",
-        "ASD/LRFD Tip Resistance vs Depth ", "ASD/LRFD Total Capacity vs Depth",
-        "Combined Plots vs Depth (initial diameter)", "Axial Load vs Settlement (averaged)",
-        "Axial Load vs Settlement (upper bound)", "Axial Load vs Settlement (lower bound)",
-        "Combined Plots of Load vs Settlement (initial diameter)", "t-z curves (averaged, initial diameter)",
-        "Q-w curves (averaged)", "Additional t-z curves (averaged, initial diameter)",
-        "Load Distribution (averaged, initial diameter)"})
-    addNotYetItem(graphics, item);
-  graphics->addSeparator();
-  for (int k = 1; k <= 10; ++k) addNotYetItem(graphics, "Design Chart " + QString::number(k));
+  TMainPlots& p = plots_;
+  const std::pair<const char*, TGraphPlot*> items[] = {
+      {"Ultimate &Skin Friction vs Depth", &p.pltSkin},
+      {"Ultimate &Tip Resistance vs Depth", &p.pltTip},
+      {"Ultimate Total &Capacity vs Depth", &p.pltTotal},
+      {"C&ombined Plots vs Depth (initial diameter)", &p.pltCombine},
+      {"ASD/LRFD Skin Friction vs Depth ", &p.FSpltSkin},
+      {"ASD/LRFD Tip Resistance vs Depth ", &p.FSpltTip},
+      {"ASD/LRFD Total Capacity vs Depth", &p.FSpltTotal},
+      {"Combined Plots vs Depth (initial diameter)", &p.pltCombineD},
+      {"Axial Load vs Settlement (averaged)", &p.pltAxial},
+      {"Axial Load vs Settlement (upper bound)", &p.pltUpper},
+      {"Axial Load vs Settlement (lower bound)", &p.pltLower},
+      {"Combined Plots of Load vs Settlement (initial diameter)", &p.pltCombinedSettle},
+      {"t-z curves (averaged, initial diameter)", &p.pltTz},
+      {"Q-w curves (averaged)", &p.pltQw},
+      {"Additional t-z curves (averaged, initial diameter)", &p.pltTzAdd},
+      {"Load Distribution (averaged, initial diameter)", &p.pltLoad},
+  };
+  const auto all = plots_.All();
+  auto addPlotItem = [this, graphics, &all](const QString& text, TGraphPlot* plot) {
+    QAction* action = addItem(graphics, text, [this, plot] { ShowPlot(*plot); });
+    // The plot's row in the fixed list, which the availability rule is written for.
+    const int row = static_cast<int>(std::find(all.begin(), all.end(), plot) - all.begin());
+    plotItems_.append({action, plot, row});
+  };
+  for (const auto& [text, plot] : items) addPlotItem(text, plot);
+  chartSeparator_ = graphics->addSeparator();
+  for (int k = 1; k <= 10; ++k)
+    addPlotItem("Design Chart " + QString::number(k), &p.PltChart[static_cast<std::size_t>(k - 1)]);
   graphics->addSeparator();
   addItem(graphics, "Export Plots to Excel", [this] { ExportPlotsClick(); });
   for (QMenu* menu : {computationMenu_, dataMenu_}) menu->setToolTipsVisible(true);
@@ -240,11 +273,15 @@ void TMainForm::buildMenus() {
   addItem(windowMenu_, "&Arrange Icons", [this] { mdi_->tileSubWindows(); });
   windowSeparator_ = windowMenu_->addSeparator();
 
+  build3DMenu();
+
   // Help
   QMenu* help = menuBar()->addMenu("&Help");
-  for (const char* manual : {"Talmo 2017 Users Manual.pdf", "TalmoTechnicalManual.bat"}) {
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(manual);
-    addItem(help, QString(manual).startsWith("Talmo 2017") ? "&User's Manual" : "&Technical Manual", [this, file] {
+  // The manuals are HTML pages, opened in the desktop's default viewer.
+  for (auto [text, manual] : {std::pair{"&User's Manual", kUsersManual}, {"&Technical Manual", kTechnicalManual}}) {
+    const QString file = QString::fromStdString(
+        FindManual(QCoreApplication::applicationDirPath().toStdString(), manual).string());
+    addItem(help, text, [this, file] {
       if (!QFileInfo::exists(file) || !dialogs_->OpenDocument(file))
         dialogs_->Information(this, "The manual \"" + file + "\" could not be opened.");
     });
@@ -267,10 +304,11 @@ void TMainForm::buildMenus() {
 
 void TMainForm::buildToolBar() {
   toolBar_ = addToolBar("Tools");
-  toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // Icons with the short text under them; the hints are the tooltips.
+  toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   auto button = [this](const QString& text, const QString& hint, const QString& action, bool commitFirst) {
     QAction* target = ActionNamed(action);
-    QAction* tool = toolBar_->addAction(text);
+    QAction* tool = toolBar_->addAction(CommandIcon(hint), text);
     tool->setToolTip(hint);
     if (target == nullptr || !target->isEnabled()) {
       tool->setEnabled(false);
@@ -293,22 +331,112 @@ void TMainForm::buildToolBar() {
   button("F.S.", "Factor of Safety (ASD)", "Factor of Safety (Allowable Stress Design)", false);
   toolBar_->addSeparator();
   button("Run", "Run Data File", "Run Analysis", true);
-  QAction* output = toolBar_->addAction("Output");
+  QAction* output = toolBar_->addAction(CommandIcon("View Output"), "Output");
   output->setToolTip("View Output");
   connect(output, &QAction::triggered, this, [this] { ViewTextFile(projectFile(".tm8o")); });
   actions_.insert("tool:View Output", output);
   button("Profile", "View Soil Profile", "View Shaft Elevation", false);
   button("3D", "3D View", "3D View", false);
-  for (const char* hint : {"Combined Plot (Ultimate)", "Combined Plot (LRFD/ASD)", "Load vs. Settlement", "t-z curves",
-                           "Q-w curves"}) {
-    QAction* tool = toolBar_->addAction(hint);
-    tool->setToolTip(QString(hint) + " (" + kNotYet + ")");
-    tool->setEnabled(false);
+  // Result buttons: each shows one plot, enabled with its Graphics item.
+  for (auto [text, hint, plot] : {std::tuple{"Ultimate", "Combined Plot (Ultimate)", &plots_.pltCombine},
+                                  {"LRFD/ASD", "Combined Plot (LRFD/ASD)", &plots_.pltCombineD},
+                                  {"Load-Settl.", "Load vs. Settlement", &plots_.pltAxial},
+                                  {"t-z", "t-z curves", &plots_.pltTz},
+                                  {"Q-w", "Q-w curves", &plots_.pltQw}}) {
+    QAction* tool = toolBar_->addAction(CommandIcon(hint), text);
+    tool->setToolTip(hint);
+    connect(tool, &QAction::triggered, this, [this, plot = plot] { runGuarded([this, plot] { ShowPlot(*plot); }); });
     actions_.insert(QString("tool:") + hint, tool);
   }
+  build3DTools();
+}
+
+// The navigation controls of the 3D view: four mouse modes, then three one-click steps.
+void TMainForm::build3DTools() {
+  navigationTools_ << toolBar_->addSeparator();
+  // Icons only (the names are the tooltips): the row still fits beside the other buttons.
+  auto iconOnly = [this](QAction* tool) {
+    if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(tool)))
+      button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  };
+  auto* modes = new QActionGroup(this);
+  for (auto [text, option] : {std::pair{"Panning", 1}, {"Zooming", 2}, {"Rotating", 3}, {"Zoom Window", 4}}) {
+    QAction* tool = toolBar_->addAction(CommandIcon(text), text);
+    iconOnly(tool);
+    tool->setCheckable(true);
+    modes->addAction(tool);
+    connect(tool, &QAction::triggered, this, [this, option = option] {
+      if (TDlgBlock* view = BlockView()) view->SetMouseOption(option);
+    });
+    actions_.insert(QString("tool:") + text, tool);
+    navigationTools_ << tool;
+  }
+  const std::pair<const char*, void (TDlgBlock::*)()> steps[] = {
+      {"Zoom In", &TDlgBlock::ZoomIn}, {"Zoom Out", &TDlgBlock::ZoomOut}, {"Restart View", &TDlgBlock::RestartView}};
+  for (auto [text, step] : steps) {
+    QAction* tool = toolBar_->addAction(CommandIcon(text), text);
+    iconOnly(tool);
+    connect(tool, &QAction::triggered, this, [this, step = step] {
+      if (TDlgBlock* view = BlockView()) (view->*step)();
+    });
+    actions_.insert(QString("tool:") + text, tool);
+    navigationTools_ << tool;
+  }
+  show3DControls(false);
+}
+
+// "Show 3D View": the display switches of the 3D view, shown while the view exists.
+void TMainForm::build3DMenu() {
+  show3DMenu_ = menuBar()->addMenu("Show 3D View");
+  const std::pair<const char*, bool TBlockOptions::*> switches[] = {
+      {"Shaft", &TBlockOptions::ShowShaft},
+      {"Water Level", &TBlockOptions::ShowWaterLevel},
+      {"Soil Layers", &TBlockOptions::ShowSoilLayers},
+      {"Layer Labels", &TBlockOptions::ShowSoilLayerLabels},
+      {"Layer Depths", &TBlockOptions::ShowSoilLayerDepthLabels},
+      {"Global Axes", &TBlockOptions::ShowLocalAxes}};
+  for (auto [text, option] : switches) {
+    QAction* item = addItem(show3DMenu_, text, [this, option = option] {
+      if (TDlgBlock* view = BlockView()) {
+        view->Options().*option = !(view->Options().*option);
+        view->ApplyOptions();
+      }
+      update3DMenu();
+    });
+    item->setCheckable(true);
+  }
+  show3DMenu_->addSeparator();
+  addItem(show3DMenu_, "Combined Plots", [this] {
+    if (TDlgBlock* view = BlockView()) view->ShowCombinedPlotsOptions();
+  });
+  connect(show3DMenu_, &QMenu::aboutToShow, this, &TMainForm::update3DMenu);
+  show3DMenu_->menuAction()->setVisible(false);
+}
+
+void TMainForm::update3DMenu() {
+  TDlgBlock* view = BlockView();
+  if (view == nullptr) return;
+  const TBlockOptions& o = view->Options();
+  const std::pair<const char*, bool> checks[] = {{"Shaft", o.ShowShaft},
+                                                 {"Water Level", o.ShowWaterLevel},
+                                                 {"Soil Layers", o.ShowSoilLayers},
+                                                 {"Layer Labels", o.ShowSoilLayerLabels},
+                                                 {"Layer Depths", o.ShowSoilLayerDepthLabels},
+                                                 {"Global Axes", o.ShowLocalAxes}};
+  for (auto [text, checked] : checks) ActionNamed(text)->setChecked(checked);
+  ActionNamed("Layer Labels")->setEnabled(o.ShowSoilLayers);
+  ActionNamed("Layer Depths")->setEnabled(o.ShowSoilLayers);
+  ActionNamed("Combined Plots")
+      ->setEnabled(plots_.ShowOutput && o.ShowShaft && QFileInfo::exists(projectFile(".tm8p")));
+}
+
+void TMainForm::show3DControls(bool shown) {
+  show3DMenu_->menuAction()->setVisible(shown);
+  for (QAction* tool : navigationTools_) tool->setVisible(shown);
 }
 
 void TMainForm::UpdateMenuStates() {
+  updateGraphicsMenu();
   updateFileMenu();
   updateDataMenu();
   updateComputationMenu();
@@ -380,6 +508,82 @@ void TMainForm::updateWindowMenu() {
 void TMainForm::updateResultButtons() {
   const bool output = QFileInfo::exists(projectFile(".tm8o"));
   actions_.value("tool:View Output")->setEnabled(output);
+  updateGraphicsMenu();
+}
+
+void TMainForm::updateGraphicsMenu() {
+  const TProgramData& p = *project_;
+  const bool plotFile = QFileInfo::exists(projectFile(".tm8p"));
+  for (const TPlotItem& item : plotItems_)
+    item.action->setEnabled(PlotCommandEnabled(plots_, item.row, p, plotFile) && item.plot->HasSomethingToDraw());
+  // The combined items name what their curve is: the first diameter, or the first length.
+  const QString first = p.IPENT == 1 ? "(Initial Length)" : "(Initial Diameter)";
+  PlotAction(plots_.pltCombine)->setText("C&ombined Plots vs Depth " + first);
+  PlotAction(plots_.pltCombineD)->setText("Combined Plots vs Depth " + first);
+  PlotAction(plots_.pltCombinedSettle)
+      ->setText("Combined Plots of Load vs Settlement " + first);
+  const bool charts = p.IChart == 1;
+  chartSeparator_->setVisible(charts);
+  for (int k = 0; k < 10; ++k) {
+    QAction* chart = PlotAction(plots_.PltChart[static_cast<std::size_t>(k)]);
+    chart->setVisible(charts && p.NPOINTPD > k);
+    if (!charts) chart->setEnabled(false);
+    if (charts && p.NPOINTPD > k)
+      chart->setText("Design Chart (" + QString::fromStdString(PlotNumberText(p.PDSETT[static_cast<std::size_t>(k)])) +
+                     (p.Units() == 2 ? "-m" : "-in") + " movement)");
+  }
+  // The result buttons follow the items that show the same plots.
+  const std::pair<const char*, const TGraphPlot*> buttons[] = {{"Combined Plot (Ultimate)", &plots_.pltCombine},
+                                                               {"Combined Plot (LRFD/ASD)", &plots_.pltCombineD},
+                                                               {"Load vs. Settlement", &plots_.pltAxial},
+                                                               {"t-z curves", &plots_.pltTz},
+                                                               {"Q-w curves", &plots_.pltQw}};
+  for (const auto& [hint, plot] : buttons)
+    if (QAction* tool = actions_.value(QString("tool:") + hint))
+      tool->setEnabled(PlotAction(*plot)->isEnabled());
+}
+
+// ---------------------------------------------------------------- plot windows
+
+void TMainForm::ShowPlot(TGraphPlot& plot) {
+  QPointer<QMdiSubWindow> window = plotWindows_.value(&plot);
+  if (!plot.FormExists || !window || window->isHidden()) {
+    auto* form = new TPlotForm(plot, *dialogs_);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    window = mdi_->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    plotWindows_.insert(&plot, window);
+    plot.FormExists = true;
+    // Hide (and the plot's end) closes the window at once.
+    plot.SetFormCloser([window] {
+      if (window) delete window.data();
+    });
+    window->showMaximized();
+  } else if (window->isMinimized()) {
+    window->showNormal();
+  }
+  mdi_->setActiveSubWindow(window);
+}
+
+QAction* TMainForm::PlotAction(const TGraphPlot& plot) const {
+  for (const TPlotItem& item : plotItems_)
+    if (item.plot == &plot) return item.action;
+  return nullptr;
+}
+
+TPlotForm* TMainForm::PlotWindow(const TGraphPlot& plot) const {
+  QPointer<QMdiSubWindow> window = plotWindows_.value(&plot);
+  if (!plot.FormExists || !window || window->isHidden()) return nullptr;
+  return qobject_cast<TPlotForm*>(window->widget());
+}
+
+void TMainForm::mergePlotMenu(QMdiSubWindow* window) {
+  auto* form = window ? qobject_cast<TPlotForm*>(window->widget()) : nullptr;
+  QMenu* menu = form ? form->PlotMenu() : nullptr;
+  if (menu == mergedPlotMenu_) return;
+  if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
+  mergedPlotMenu_ = menu;
+  if (menu) menuBar()->insertMenu(windowMenu_->menuAction(), menu);
 }
 
 // ---------------------------------------------------------------- commands
@@ -418,6 +622,9 @@ void TMainForm::onSubWindowActivated(QMdiSubWindow* window) {
   lastActive_ = window;
   if (window) {
     if (auto* editor = qobject_cast<TEditorWindow*>(window->widget())) editor->LoadFromProject();
+    // The views follow the project's edits when they come to the front.
+    if (auto* block = qobject_cast<TDlgBlock*>(window->widget())) block->ApplyOptions();
+    else if (auto* side = qobject_cast<TDlgSideView*>(window->widget())) side->update();
   }
 }
 
@@ -585,6 +792,10 @@ void TMainForm::SetDesignMethod(int nlrfd) {
   MarkChanged();
   showLrfdColumns();
   UpdateMenuStates();
+  // An open layer editor shows or hides its two resistance-factor columns.
+  if (QPointer<QMdiSubWindow> window = editors_.value(Editor::SoilLayers); window && !window->isHidden())
+    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget()); editor && editor->CommitToProject())
+      editor->LoadFromProject();
 }
 
 void TMainForm::ViewTextFile(const QString& fileName) {
@@ -658,6 +869,7 @@ TEditorWindow* TMainForm::makeEditor(Editor editor) {
     case Editor::MultipleLengths: return new TfrmVaryLength(*this);
     case Editor::DesignCharts: return new TfrmDesignChart(*this);
     case Editor::Options: return new TDlgOptions(*this);
+    case Editor::SoilLayers: return new TDlgSoilLayers(*this);
   }
   return nullptr;
 }
@@ -681,6 +893,42 @@ void TMainForm::showEditor(Editor editor) {
 void TMainForm::closeEditor(Editor editor) {
   QPointer<QMdiSubWindow> window = editors_.value(editor);
   if (window && !window->isHidden()) window->close();
+}
+
+// ---------------------------------------------------------------- views
+
+QMdiSubWindow* TMainForm::showView(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make,
+                                   QSize size) {
+  // A closed window waits hidden for its deletion: it is gone for the user.
+  if (slot && slot->isHidden()) slot = nullptr;
+  if (!slot) {
+    QWidget* view = make();
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    slot = mdi_->addSubWindow(view);
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+    slot->resize(size);
+  }
+  slot->showNormal();
+  mdi_->setActiveSubWindow(slot);
+  return slot;
+}
+
+void TMainForm::ShowElevationView() {
+  showView(sideView_, [this] { return new TDlgSideView(*this); }, QSize(760, 600));
+}
+
+void TMainForm::ShowBlockView() {
+  showView(blockView_, [this] {
+    auto* view = new TDlgBlock(*this, plots_);
+    connect(view, &QObject::destroyed, this, [this] { show3DControls(BlockView() != nullptr); });
+    return view;
+  }, QSize(720, 640));
+  show3DControls(true);
+  update3DMenu();
+}
+
+TDlgBlock* TMainForm::BlockView() const {
+  return blockView_ && !blockView_->isHidden() ? qobject_cast<TDlgBlock*>(blockView_->widget()) : nullptr;
 }
 
 // ---------------------------------------------------------------- window events

@@ -26,6 +26,9 @@ class QToolBar;
 
 namespace talmo {
 
+class TPlotForm;
+class TDlgBlock;
+
 inline constexpr const char* kDefaultProjectName = "NewShaft.tm8d";
 
 class TMainForm : public QMainWindow, public TEditorHost {
@@ -66,7 +69,7 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Opens an editor (created on first use, then brought to the front).
   enum class Editor {
     Title, ShaftProperties, FactorOfSafety, ShaftLength, DesignLoad, WaterTable, MultipleLengths,
-    DesignCharts, Options
+    DesignCharts, Options, SoilLayers
   };
   void ShowEditor(Editor editor) { showEditor(editor); }
   // The editor's window while it is open, else nullptr.
@@ -87,10 +90,24 @@ class TMainForm : public QMainWindow, public TEditorHost {
   // Switches the project's unit system and refreshes open editors.
   void SetUnits(int units);
   void SetDesignMethod(int nlrfd);
+  // The elevation view (created on first use, then brought to the front).
+  void ShowElevationView();
+  QMdiSubWindow* SideViewWindow() const { return sideView_; }
+  // The 3D view: its menu and navigation controls show while it exists.
+  void ShowBlockView();
+  TDlgBlock* BlockView() const;
+  QMenu* Show3DMenu() const { return show3DMenu_; }
   // Opens the export of plots to a workbook ("Export Plots to Excel").
   void ExportPlotsClick();
   // Shows a text file in the word processor, or in the built-in viewer when it cannot start.
   void ViewTextFile(const QString& fileName);
+
+  // Opens the plot's window, or brings it to the front when it is already open.
+  void ShowPlot(TGraphPlot& plot);
+  // The Graphics item that shows the plot.
+  QAction* PlotAction(const TGraphPlot& plot) const;
+  // The plot's window while it is open, else nullptr.
+  TPlotForm* PlotWindow(const TGraphPlot& plot) const;
 
   // The action of a menu item by its text without "&" (tests and the toolbar use it).
   QAction* ActionNamed(const QString& text) const;
@@ -113,6 +130,8 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void updateComputationMenu();
   void updateWindowMenu();
   void updateResultButtons();
+  void updateGraphicsMenu();
+  void mergePlotMenu(QMdiSubWindow* window);
   void updateCaption();
   void showLrfdColumns();
   void readSettings();
@@ -125,6 +144,11 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void showEditor(Editor editor);
   void closeEditor(Editor editor);
   void onSubWindowActivated(QMdiSubWindow* window);
+  void build3DMenu();
+  void build3DTools();
+  void update3DMenu();
+  void show3DControls(bool shown);
+  QMdiSubWindow* showView(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make, QSize size);
   void runGuarded(const std::function<void()>& command);
   QString projectFile(const char* extension) const;
   bool projectHasDefaultName() const;
@@ -147,11 +171,26 @@ class TMainForm : public QMainWindow, public TEditorHost {
   QMdiArea* mdi_ = nullptr;
   QPointer<QMdiSubWindow> lastActive_;
   QMap<Editor, QPointer<QMdiSubWindow>> editors_;
+  QPointer<QMdiSubWindow> sideView_;
+  QPointer<QMdiSubWindow> blockView_;
+  QMenu* show3DMenu_ = nullptr;
+  QList<QAction*> navigationTools_;
   QMap<QString, QAction*> actions_;
   QMenu* fileMenu_ = nullptr;
   QMenu* dataMenu_ = nullptr;
   QMenu* computationMenu_ = nullptr;
   QMenu* windowMenu_ = nullptr;
+  QMenu* graphicsMenu_ = nullptr;
+  QAction* chartSeparator_ = nullptr;
+  // Graphics items with the plot each opens and its row in TMainPlots::All.
+  struct TPlotItem {
+    QAction* action;
+    TGraphPlot* plot;
+    int row;
+  };
+  QList<TPlotItem> plotItems_;
+  QMap<const TGraphPlot*, QPointer<QMdiSubWindow>> plotWindows_;
+  QPointer<QMenu> mergedPlotMenu_;  // the active plot window's "&Plot" menu in the menu bar
   QList<QAction*> recentActions_;
   QAction* recentSeparator_ = nullptr;
   QAction* windowSeparator_ = nullptr;

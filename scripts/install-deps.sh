@@ -4,7 +4,10 @@
 # libxlsxwriter (and python3-openpyxl, the independent reader the workbook tests use),
 # Xvfb/xauth/Mesa for tests that need a display or OpenGL, xdotool and ImageMagick for scripts
 # that drive the program with real key presses and take screenshots, and clang with its
-# runtime libraries (libFuzzer and the sanitizers) for the fuzz targets.
+# runtime libraries (libFuzzer and the sanitizers) for the fuzz targets, and the packaging tools:
+# pandoc (manuals to HTML), rsvg-convert (icon PNGs), dpkg-dev (package dependencies),
+# desktop-file-utils, libxml2-utils and shared-mime-info (checks of the desktop entry and the
+# project file type), xdg-utils with mimetype (file associations; scripts/check-install.sh).
 # This is the only place in the repository that installs anything.
 set -euo pipefail
 
@@ -12,11 +15,13 @@ packages=(
   g++ make cmake pkg-config
   clang libclang-rt-dev
   googletest libgtest-dev
-  qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev
+  qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
   libxlsxwriter-dev python3-openpyxl
   xvfb xauth libgl1-mesa-dri
   xdotool imagemagick
   ccache
+  pandoc librsvg2-bin dpkg-dev desktop-file-utils libxml2-utils shared-mime-info xdg-utils
+  libfile-mimeinfo-perl
 )
 
 missing=()

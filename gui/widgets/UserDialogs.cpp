@@ -53,6 +53,11 @@ bool TDesktopDialogs::ConfirmReplace(QWidget* parent, const QString& file) {
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool TUserDialogs::AskYesNo(QWidget* parent, const QString& text) {
+  return QMessageBox::question(parent, QStringLiteral("Confirm"), MessageText(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 void TDesktopDialogs::Information(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, QStringLiteral("Information"), MessageText(text));
 }

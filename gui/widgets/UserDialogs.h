@@ -24,6 +24,8 @@ class TUserDialogs {
   virtual bool ConfirmReplace(QWidget* parent, const QString& file) = 0;
   // Information box with an OK button ("\r" in the core's texts separates lines).
   virtual void Information(QWidget* parent, const QString& text) = 0;
+  // A question with Yes and No; true for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& text);
   // Starts `program` with `file` as its one argument without waiting; false when it fails.
   virtual bool StartProgram(const QString& program, const QString& file) = 0;
   // Opens a document with the desktop's default application.

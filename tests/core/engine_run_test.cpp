@@ -113,7 +113,8 @@ TEST(EngineLibrary, FoundBesideTheProgramInTheBuildTreeOrInstalled) {
   } cases[] = {
       {"bin", "bin/libTalmo2017_DLL.so"},
       {"engine", "engine/libTalmo2017_DLL.so"},
-      {"lib", "lib/libTalmo2017_DLL.so"},
+      {"lib/talmo", "lib/talmo/libTalmo2017_DLL.so"},
+      {"lib", "bin/libTalmo2017_DLL.so"},  // a shared library folder is not searched
       {nullptr, "bin/libTalmo2017_DLL.so"},  // nowhere: the run reports the missing library
   };
   for (const Case& c : cases) {

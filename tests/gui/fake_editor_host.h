@@ -33,10 +33,16 @@ class TFakeDialogs : public TUserDialogs {
     return replaceAnswer;
   }
   void Information(QWidget*, const QString& text) override { messages << text; }
+  bool AskYesNo(QWidget*, const QString& text) override {
+    yesNoQuestions << text;
+    return answerYes;
+  }
   bool StartProgram(const QString&, const QString&) override { return true; }
   bool OpenDocument(const QString&) override { return true; }
 
   QStringList messages;
+  QStringList yesNoQuestions;
+  bool answerYes = true;
   QString chosenFile;  // what the open dialog answers ("" is cancelled)
   QString openFolder;
   QStringList openFilters;

@@ -6,17 +6,24 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListWidget>
 #include <QTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QTest>
 #include <clocale>
 #include <filesystem>
+#include <functional>
 
 #include "ExportDialog.h"
 #include "NumericField.h"
+#include "SoilLayersEditor.h"
+#include "SoilPropertiesEditor.h"
 #include "TextViewer.h"
 #include "engine/test_support.h"
 #include "gui/gui_support.h"
@@ -169,11 +176,11 @@ TEST(MainWindow, DataMenuFollowsTheProject) {
     EXPECT_EQ(f.window->ActionNamed("Factor of Safety (Allowable Stress Design)")->isEnabled(), c.fsEnabled);
     EXPECT_EQ(f.window->ActionNamed("tool:Factor of Safety (ASD)")->isEnabled(), c.fsEnabled);
   }
-  // Items whose windows come later are present but disabled, and say so.
+  // The soil layers are entered from the menu and from the toolbar.
   QAction* layers = f.window->ActionNamed("Soil Layer Data");
   ASSERT_NE(layers, nullptr);
-  EXPECT_FALSE(layers->isEnabled());
-  EXPECT_EQ(layers->toolTip(), "Not available yet");
+  EXPECT_TRUE(layers->isEnabled());
+  EXPECT_TRUE(f.window->ActionNamed("tool:Soil Layer Data")->isEnabled());
 }
 
 TEST(MainWindow, CommandLineNameWithoutExtensionAndRecentFiles) {
@@ -195,6 +202,148 @@ TEST(MainWindow, SwitchingUnitsConvertsAndReloadsOpenEditors) {
   f.window->SetUnits(2);
   EXPECT_NEAR(f.window->Project().WTD, 3.048, 1e-9);
   EXPECT_EQ(f.field("&Depth of water table")->text(), "3.048");
+}
+
+}  // namespace
+}  // namespace talmo
+
+namespace talmo {
+namespace {
+
+// The soil property editor of row `row`, filled by `fill` while it is shown modally and then
+// closed with its "Close" button.
+void editLayer(TDlgSoilLayers& layers, int row, const std::function<void(TDlgSoils&)>& fill) {
+  bool filled = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<TDlgSoils*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    fill(*dialog);
+    testing::Control<QPushButton>(*dialog, "Close")->click();
+    filled = !dialog->isVisible();
+  });
+  layers.EditButton(row)->click();
+  EXPECT_TRUE(filled) << "layer " << row + 1;
+}
+
+void typeTopAndBottom(TDlgSoils& dialog, int column, const QString& top, const QString& bottom) {
+  testing::Type(dialog.Fields(column)[0], top);
+  testing::Type(dialog.Fields(column)[1], bottom);
+}
+
+TEST(MainWindow, AProjectEnteredInTheEditorsIsSavedAsWrittenByHandAndRuns) {
+  MainWindowFixture f;
+  TMainForm& w = *f.window;
+  ASSERT_TRUE(w.FileNewClick());
+  auto active = [&w] { return w.MdiArea()->activeSubWindow()->widget(); };
+
+  w.ShowEditor(TMainForm::Editor::Title);
+  testing::Type(active()->findChild<QLineEdit*>(), "Three layers entered in the editors");
+  w.ShowEditor(TMainForm::Editor::ShaftProperties);
+  testing::Type(f.field("Minimum Shaft Diameter, B, to be Considered"), "3");
+  testing::Type(f.field("Length of &Upper Exclusion Zone without Skin Friction, Lue"), "5");
+  testing::Type(f.field("&Modulus of Elasticity of Drilled Shaft "), "4e6");
+  w.ActionNamed("Specify the shaft length")->trigger();
+  testing::Type(f.field("Enter the proposed &length"), "40");
+  w.ShowEditor(TMainForm::Editor::WaterTable);
+  testing::Type(f.field("&Depth of water table"), "10");
+
+  w.ActionNamed("tool:Soil Layer Data")->trigger();
+  auto* layers = qobject_cast<TDlgSoilLayers*>(active());
+  ASSERT_NE(layers, nullptr);
+  testing::Control<QPushButton>(*layers, "Add Layer")->click();
+  testing::Control<QPushButton>(*layers, "Add Layer")->click();
+  const int types[] = {kSoilSand, kSoilClay, kSoilWeakRock};
+  const char* depths[] = {"15", "35", "60"};
+  for (int row = 0; row < 3; ++row) {
+    layers->TypeList(row)->setCurrentIndex(types[row] - 1);
+    emit layers->TypeList(row)->activated(types[row] - 1);
+    testing::Type(layers->Field(row, kLayerDepth), depths[row]);
+  }
+  testing::Type(layers->Field(1, kLayerMaxSideFriction), "4000");
+  editLayer(*layers, 0, [](TDlgSoils& d) {
+    typeTopAndBottom(d, sand::UnitWeight, "115", "120");
+    typeTopAndBottom(d, sand::FrictionAngle, "32", "34");
+    typeTopAndBottom(d, sand::BlowCounts, "12", "18");
+    typeTopAndBottom(d, sand::Ko, "0.5", "0.45");
+  });
+  editLayer(*layers, 1, [](TDlgSoils& d) {
+    typeTopAndBottom(d, clay::UnitWeight, "110", "115");
+    typeTopAndBottom(d, clay::Cohesion, "1000", "1500");
+  });
+  editLayer(*layers, 2, [](TDlgSoils& d) {
+    const std::pair<int, const char*> top[] = {{weakrock::RockStrength, "200000"}, {weakrock::Slump, "7"},
+                                               {weakrock::InterfaceFrictionAngle, "30"}, {weakrock::SocketDiameter, "3"},
+                                               {weakrock::Modulus, "500000"}, {weakrock::RQD, "80"}};
+    for (const auto& [column, value] : top) testing::Type(d.Fields(column)[0], value);
+    d.ConditionLists()[0]->setCurrentIndex(0);
+    testing::Control<QPushButton>(d, "Copy Values From Top To Bottom")->click();
+    d.ConditionLists()[1]->setCurrentIndex(1);
+    testing::Type(d.Fields(weakrock::RockStrength)[1], "250000");
+    testing::Type(d.Fields(weakrock::Modulus)[1], "600000");
+    testing::Type(d.Fields(weakrock::RQD)[1], "85");
+  });
+
+  // The toolbar's Save commits the active editor first; a new project is saved under a name.
+  const fs::path saved = f.dir / "three_layers.tm8d";
+  f.dialogs->saveAs = QString::fromStdString(saved.string());
+  w.ActionNamed("tool:Save File")->trigger();
+  ASSERT_TRUE(fs::exists(saved)) << f.dialogs->messages.join("\n").toStdString();
+  EXPECT_EQ(test::readFile(saved), test::readFile(fs::path(TALMO_FIXTURES_DIR) / "gui/fixtures/three_layers.tm8d"));
+
+  w.CompRunClick();
+  ASSERT_EQ(f.dialogs->messages.value(f.dialogs->messages.size() - 1),
+            "Computations are completed.\rPlease, check output file for results or error messages.");
+  // The report's soil echo shows the values as they were entered (E10.3 fields).
+  const std::string report = test::readFile(fs::path(saved).replace_extension(".tm8o"));
+  const auto echo = [](const std::string& label, const char* value) {
+    return "       " + label + std::string(50 - label.size(), ' ') + "= " + value;
+  };
+  for (const std::string& echoed :
+       {std::string("LAYER NO  1----SAND"), echo("SOIL UNIT WEIGHT, LB/CU FT", "0.120E+03"),
+        echo("BLOWS PER FOOT FROM STANDARD PENETRATION TEST", "0.180E+02"),
+        echo("INTERNAL FRICTION ANGLE, DEG.", "0.320E+02"), echo("LATERAL EARTH-PRESSURE COEFFICIENT - Ko", "0.450E+00"),
+        std::string("LAYER NO  2----CLAY"), echo("UNDRAINED SHEAR STRENGTH, LB/SQ FT", "0.150E+04"),
+        echo("MAXIMUM LOAD TRANSFER FOR SOIL, LB/SQ FT", "0.400E+04"), echo("DEPTH, FT", "0.350E+02"),
+        std::string("LAYER NO  3----WEAK ROCK"), echo("UNIAXIAL COMPRESSION STRENGTH OF ROCK,LB/SQ FT", "0.250E+06"),
+        echo("SLUMP OF CONCRETE, IN", "0.700E+01"), echo("ELASTIC MODULUS FOR THE INTACT ROCK, LB/SQ IN.", "0.600E+06"),
+        echo("ROCK QUALITY DESIGNATION (RQD) %", "0.850E+02"), echo("DEPTH, FT", "0.600E+02")})
+    EXPECT_NE(report.find(echoed), std::string::npos) << echoed;
+}
+
+TEST(MainWindow, AnSIProjectGetsItsLayersFromTheEditorsAndRunsInSI) {
+  MainWindowFixture f;
+  TMainForm& w = *f.window;
+  ASSERT_TRUE(w.FileNewClick());
+  w.SetUnits(2);
+  TProgramData& p = w.Project();
+  p.Title = "SI sand";
+  p.DSTART = 1;
+  p.PD = 12;
+  p.EPILE = 27800000;
+  w.ActionNamed("Soil Layer Data")->trigger();
+  auto* layers = qobject_cast<TDlgSoilLayers*>(w.MdiArea()->activeSubWindow()->widget());
+  ASSERT_NE(layers, nullptr);
+  EXPECT_EQ(layers->Heading(kLayerDepth), "Depth at Bottom * \n of each layer (m) ");
+  testing::Type(layers->Field(0, kLayerDepth), "20");
+  editLayer(*layers, 0, [](TDlgSoils& d) {
+    EXPECT_EQ(d.Fields(sand::UnitWeight)[0]->EditLabel()->text(), "1. Total Unit Weight (kN/m^3)");
+    typeTopAndBottom(d, sand::UnitWeight, "18", "19");
+    typeTopAndBottom(d, sand::BlowCounts, "15", "20");
+    typeTopAndBottom(d, sand::Ko, "0.5", "0.5");
+  });
+  const fs::path saved = f.dir / "si_sand.tm8d";
+  f.dialogs->saveAs = QString::fromStdString(saved.string());
+  w.ActionNamed("tool:Save File")->trigger();
+  const std::string text = test::readFile(saved);
+  EXPECT_NE(text.find("\r\n1 20 \r\n0.0 18 0 0 15 0 0 1 1 \r\n0.0 19 0 0 20 0 0 1 1 \r\n1 \r\n0.5 0.5 \r\n"),
+            std::string::npos)
+      << text;
+
+  w.CompRunClick();
+  const std::string report = test::readFile(fs::path(saved).replace_extension(".tm8o"));
+  for (const char* echoed : {"       SOIL UNIT WEIGHT, KN/CU M                         = 0.190E+02",
+                             "       DEPTH, M                                          = 0.200E+02"})
+    EXPECT_NE(report.find(echoed), std::string::npos) << echoed;
 }
 
 }  // namespace
