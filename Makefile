@@ -58,7 +58,8 @@ bench: deps
 	$(BUILD)/gui/plot_bench 25
 
 # The libFuzzer targets of tests/fuzz, built with clang (-O1, fuzzer instrumentation, ASan and
-# UBSan); only the core library and the targets are built, not the engine or the desktop program.
+# UBSan); only the core library, the engine library and the targets are built, not the desktop
+# program.
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DTALMO_FUZZ=ON -DTALMO_BUILD_TESTS=OFF -DTALMO_BUILD_APP=OFF

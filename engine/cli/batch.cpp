@@ -29,14 +29,6 @@ std::string readProblem(const fs::path& path) {
   return {};
 }
 
-// The temporaries a run merges into the plot file and the curve listing.
-void removeTemporaries(const RunNames& names, const fs::path& folder) {
-  std::error_code ec;
-  for (const auto& n : {names.settlementListing, names.tzPlot, names.qwPlot, names.loadSettlementPlot})
-    fs::remove(n, ec);
-  fs::remove(folder / "TZDIAM.DAT", ec);
-}
-
 }  // namespace
 
 fs::path jsonPathFor(const fs::path& project) {
@@ -80,9 +72,8 @@ int analyseOne(const fs::path& project, bool json, int caseThreads, std::ostream
   options.workDir = project.parent_path();
   options.consoleOut = &console;  // names any result file that cannot be created
   if (json) options.jsonResults = jsonPathFor(project);
-  const int status = runAnalysis(names, options);
-  removeTemporaries(names, options.workDir);
-  return status;
+  options.removeTemporaries = true;  // by the engine, while it holds the folder
+  return runAnalysis(names, options);
 }
 
 void runProjects(const std::vector<Project>& projects, int jobs, bool json,

@@ -1,8 +1,9 @@
 #pragma once
 // Many projects in one command: the project list from the arguments (a folder stands for its
 // project files) and their runs on worker threads. Runs of projects in one folder share the
-// folder's side files (CHART.DAT, TZDATA.DAT, TZDIAM.DAT, ROCKMSG.DAT), so they run one after
-// the other on one worker, in the order given; folders run in parallel.
+// folder's side files (CHART.DAT, TZDATA.DAT, TZDIAM.DAT, ROCKMSG.DAT): the engine's folder
+// lock serialises them, and they are given to one worker, in the order given, so that no worker
+// waits on another; folders run in parallel.
 #include <filesystem>
 #include <functional>
 #include <string>

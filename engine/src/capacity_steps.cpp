@@ -47,19 +47,6 @@ Real limitTip(Real Q, Real area, Real EBMAX, bool uplift) {
 
 }  // namespace
 
-std::vector<Layer> caseLayers(const RunModel& run, Real D) {
-  std::vector<Layer> layers = wholeFootLayers(run.layers);
-  for (Layer& layer : layers) {
-    if (!isCohesive(layer.KSOIL)) continue;
-    const CohesiveDefaults d = cohesiveDefaults(layer, D);
-    layer.top.COEF = d.alphaTop;
-    layer.bottom.COEF = d.alphaBottom;
-    layer.top.NC = d.NCTop;
-    layer.bottom.NC = d.NCBottom;
-  }
-  return layers;
-}
-
 namespace {
 
 // The soil model of the layer's type at one depth: unit side resistance, the area it acts on,

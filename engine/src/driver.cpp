@@ -13,6 +13,7 @@
 #include "case_settlement.h"
 #include "case_socket_settlement.h"
 #include "clay_shale_note.h"
+#include "cohesive.h"
 #include "design_charts.h"
 #include "fixed_format.h"
 #include "input_reader.h"
@@ -42,7 +43,8 @@ struct CaseJob {
 struct CaseOutput {
   RunFiles files;                     // in-memory records of the case
   std::size_t runtimeCaseLines = 0;   // leading runtime records that name the case
-  std::vector<std::string> rockMessages;  // the case's rock-message scratch records
+  std::vector<SocketWarningBlock> rockWarnings;  // the first socket warning of each kind in the case
+  std::size_t reportBeforeRock = 0;   // where the report's rock messages go: after the table
   std::string console;                // for the console: the stop of a design load too large
   bool soilTip = false;
   bool asFirstSoilTip = false;        // computed with the first soil tip's extra records
@@ -73,7 +75,7 @@ class Driver {
     PlotCurve curve;
     Capacity atLength;     // the last row printed: the shaft's length
     bool reached = false;  // the table reached the shaft's length or the design load
-    std::vector<std::string> rockMessages;  // first socket warning of each kind, for the report
+    std::vector<SocketWarningBlock> rockWarnings;  // first socket warning of each kind in the case
     std::vector<std::array<Real, 8>> rows;  // the printed columns, for the JSON results
   };
   // Computes one case into its own output; reads only what the run set up before the cases,
@@ -88,6 +90,7 @@ class Driver {
   void analyseLoadSettlement(const SettlementCase& sc, int tipType, CaseOutput& out) const;
   void writeStepMessages(TextOut& report, const std::vector<DepthStep>& steps, int upTo, std::size_t& next) const;
   int caseThreads(std::size_t cases) const;
+  void writeCutShortNote(const std::string& what, int analysed, Real first, Real last, long long notAnalysed);
 
   RunModel m_;
   RunFiles& files_;
@@ -103,11 +106,18 @@ class Driver {
   Real lastLength_ = 0;  // shaft length of the last case analysed
   SettlementRunState settlementState_;
   DesignCharts charts_;
+  // Each kind of socket warning goes to the report the first time in the run only.
+  std::array<bool, kSocketWarningKinds> socketWarned_{};
   int status_ = kStatusCompleted;
   RunResults* results_ = nullptr;
   bool anyCase_ = false;
   std::vector<std::string> lastRockMessages_;  // of the last case taken: ROCKMSG.DAT keeps them
 };
+
+// How many of `asked` (a count that may exceed any integer) a limit of `analysed` leaves out.
+long long notAnalysedCount(Real asked, int analysed) {
+  return static_cast<long long>(std::min<Real>(asked, 1e15f)) - analysed;
+}
 
 bool soilTip(int type) {
   return type == kSand || type == kClay || type == kClayShale || type == kGravellySand || type == kGravel;
@@ -132,6 +142,8 @@ int Driver::caseThreads(std::size_t cases) const {
 }
 
 int Driver::runCases() {
+  // Alpha and Nc left at 0 in clay take their defaults once, before the echo prints them.
+  applyCohesiveDefaults(m_.layers, m_.DSTART);
   writeInputEcho(m_, files_.report);
   files_.curveListing.line();
   files_.curveListing.line("     " + m_.title);
@@ -142,25 +154,31 @@ int Driver::runCases() {
   // Shaft modulus from psi (or kN/m2) to tsf.
   EPILEasEntered_ = m_.EPILE;
   m_.EPILE = m_.si() ? m_.EPILE * kPsfPerKnPerM2 / kPsfPerTsf : m_.EPILE / kPsiPerTsf;
-  // The output increment is a length in the project's unit.
+  // The output increment is a length in the project's unit; 0 asks for one foot, or one metre
+  // in an SI project (the project file checks that it is not negative).
+  if (!(m_.PINC > 0)) m_.PINC = 1;
   if (m_.si()) m_.PINC *= kFtPerM;
-  if (m_.PINC <= 0) m_.PINC = 1;
   const std::vector<Layer> wholeFoot = wholeFootLayers(m_.layers);
   stress_ = effectiveStressTable(wholeFoot, m_.WTD, static_cast<int>(wholeFoot.back().XBOT));
 
   const Real diameterStep = m_.IChart >= 1 ? m_.DIAMINCR : 0.5f;
-  int diameters = diameterStep > 0
-                      ? static_cast<int>(std::trunc((m_.DIALIM - m_.DSTART) / diameterStep + 0.001f)) + 1
-                      : 1;
-  diameters = std::clamp(diameters, 1, kMaxDiameters);
+  const Real diametersAsked =
+      diameterStep > 0 ? std::trunc((m_.DIALIM - m_.DSTART) / diameterStep + 0.001f) + 1 : 1;
+  const int diameters = diametersAsked > kMaxDiameters ? kMaxDiameters : std::max(static_cast<int>(diametersAsked), 1);
+  if (diametersAsked > kMaxDiameters)
+    writeCutShortNote("DIAMETERS", kMaxDiameters, m_.DSTART + static_cast<Real>(kMaxDiameters) * diameterStep,
+                      m_.DSTART + (diametersAsked - 1) * diameterStep, notAnalysedCount(diametersAsked, kMaxDiameters));
 
   // Shaft lengths: from the design depth up to the minimum length, for every diameter with
   // design charts and for the initial diameter with multiple lengths.
   std::vector<Real> lengths = {m_.designDepth};
   const bool varyLengths = m_.METHOD == 2 && (m_.IPENT >= 1 || m_.IChart >= 1) && m_.PDINCR > 0;
   if (varyLengths) {
-    const int count = std::clamp(
-        static_cast<int>(std::trunc((m_.designDepth - m_.PDMIN) / m_.PDINCR + 0.001f)) + 1, 1, kMaxLengths);
+    const Real asked = std::trunc((m_.designDepth - m_.PDMIN) / m_.PDINCR + 0.001f) + 1;
+    const int count = asked > kMaxLengths ? kMaxLengths : std::max(static_cast<int>(asked), 1);
+    if (asked > kMaxLengths)
+      writeCutShortNote("SHAFT LENGTHS", kMaxLengths, m_.designDepth - static_cast<Real>(kMaxLengths) * m_.PDINCR,
+                        m_.designDepth - (asked - 1) * m_.PDINCR, notAnalysedCount(asked, kMaxLengths));
     lengths.clear();
     for (int k = 0; k < count; ++k) lengths.push_back(m_.designDepth - static_cast<Real>(k) * m_.PDINCR);
   }
@@ -207,7 +225,17 @@ bool Driver::takeCase(const CaseJob& job, CaseOutput& out) {
   charts_.setDiameter(job.diameterIndex, job.D);
   charts_.setLength(job.lengthIndex, job.length);
   RunFiles& f = out.files;
-  files_.report.appendText(f.report.text());
+  // Each kind of socket warning goes to the report the first time in the run only.
+  std::vector<std::string> rockMessages;
+  for (const SocketWarningBlock& w : out.rockWarnings) {
+    bool& first = socketWarned_[static_cast<std::size_t>(w.kind)];
+    if (!first) rockMessages.insert(rockMessages.end(), w.lines.begin(), w.lines.end());
+    first = true;
+  }
+  const std::string_view report = f.report.text();
+  files_.report.appendText(report.substr(0, out.reportBeforeRock));
+  files_.report.appendRecordsFixedWidth(rockMessages, 80);
+  files_.report.appendText(report.substr(out.reportBeforeRock));
   if (results_) {
     const std::size_t from = results_->runtimeLines.size();
     results_->caseLines.push_back({job.numbers.caseNumber, from, from + out.runtimeCaseLines});
@@ -219,7 +247,7 @@ bool Driver::takeCase(const CaseJob& job, CaseOutput& out) {
   files_.qwPlot.appendText(f.qwPlot.text());
   files_.loadSettlementPlot.appendText(f.loadSettlementPlot.text());
   files_.chart.appendText(f.chart.text());
-  lastRockMessages_ = std::move(out.rockMessages);
+  lastRockMessages_ = std::move(rockMessages);
   if (!out.console.empty() && options_.consoleOut) *options_.consoleOut << out.console;
 
   if (out.soilTip) soilTipAnalysed_ = true;
@@ -265,6 +293,24 @@ void Driver::keepClosingResults(bool diametersVaried) {
         for (std::size_t l = 0; l < c.lengths.size(); ++l)
           c.topLoads.push_back(su.load(charts_.headLoad(s, static_cast<int>(d), static_cast<int>(l))));
     results_->charts = std::move(c);
+  }
+}
+
+// A run analyses at most 100 shaft lengths and 20 diameters; the ones beyond are named in the
+// runtime notes and the report, so that a cut-short run does not pass for a complete one.
+void Driver::writeCutShortNote(const std::string& what, int analysed, Real first, Real last, long long notAnalysed) {
+  const std::string unit = u_.si ? " M" : " FT";
+  const std::vector<std::string> lines = {
+      "*********************WARNING**********************",
+      "ONLY THE FIRST " + std::to_string(analysed) + " " + what + " ARE ANALYSED.",
+      "THE " + std::to_string(notAnalysed) + " " + what + " FROM" + fmt::F(u_.length(first), 10, 3) + unit + " TO" +
+          fmt::F(u_.length(last), 10, 3) + unit,
+      "WERE NOT ANALYSED; ANALYSE THEM IN A SEPARATE RUN.",
+  };
+  for (TextOut* out : {&files_.runtime, &files_.report}) {
+    out->line();
+    for (const auto& l : lines) out->line("     " + l);
+    out->line();
   }
 }
 
@@ -317,7 +363,7 @@ Driver::TableResult Driver::writeCapacityTable(RunFiles& files, const std::vecto
     }
   }
   // Runtime notes of the steps the table used, down to the averaging zone below the shaft's
-  // length, in depth order; the first socket warning of each kind also goes to the report.
+  // length, in depth order; the first socket warning of each kind is kept for the report.
   const int lastUsedStep = std::min(bottom, static_cast<int>(std::ceil(table.atLength.length)) + zoneSteps);
   std::array<bool, kSocketWarningKinds> warned{};
   for (int d = 1; d <= lastUsedStep; ++d) {
@@ -326,7 +372,7 @@ Driver::TableResult Driver::writeCapacityTable(RunFiles& files, const std::vecto
     for (const SocketWarningBlock& w : step.socketWarnings) {
       for (const auto& l : w.lines) files.runtime.line(l);
       bool& first = warned[static_cast<std::size_t>(w.kind)];
-      if (!first) table.rockMessages.insert(table.rockMessages.end(), w.lines.begin(), w.lines.end());
+      if (!first) table.rockWarnings.push_back(w);
       first = true;
     }
   }
@@ -368,7 +414,7 @@ CaseOutput Driver::computeCase(const CaseJob& job, bool firstSoilTip) const {
   found.baseDiameter = u_.length(shaft.Bb);
   found.length = u_.length(length);
 
-  const std::vector<Layer> layers = caseLayers(m_, D);
+  const std::vector<Layer> layers = wholeFootLayers(m_.layers);
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
   const CaseGround ground{m_, layers, stress_, shaft, diameterRatio, m_.METHOD == 2 ? length : 0};
   const std::vector<DepthStep> steps = computeDepthSteps(ground);
@@ -379,9 +425,10 @@ CaseOutput Driver::computeCase(const CaseJob& job, bool firstSoilTip) const {
   TableResult table = writeCapacityTable(files, steps, profile, printedLengths(m_, length, BSr, profileBottom),
                                          length, tipAveragingSteps(shaft.Bb));
 
-  // Messages of the rock models for this case go through the rock-message scratch records.
-  out.rockMessages = std::move(table.rockMessages);
-  files.report.appendRecordsFixedWidth(out.rockMessages, 80);
+  // Messages of the rock models for this case: which of them the report shows depends on the
+  // cases before (each kind once in the run), so they are placed when the case is taken up.
+  out.rockWarnings = std::move(table.rockWarnings);
+  out.reportBeforeRock = files.report.text().size();
 
   found.rows = std::move(table.rows);
   if (!found.rows.empty()) found.length = found.rows.back()[0];

@@ -25,6 +25,11 @@ std::string rightJustify(std::string_view text, int w) {
   return out;
 }
 
+// A value that is not a number at all says so, rather than passing for one too wide.
+void appendNonFinite(std::string& out, double value, int w) {
+  appendRightJustified(out, std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf", w);
+}
+
 // ---- Exact digits: decide every rounding, ties included, from the exact binary value.
 
 // Extra digits beyond the kept ones: enough to tell an exact tie (binary values such as 32.5
@@ -174,7 +179,7 @@ bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
 }  // namespace
 
 void appendF(std::string& out, double value, int w, int d) {
-  if (!std::isfinite(value)) return appendStars(out, w);
+  if (!std::isfinite(value)) return appendNonFinite(out, value, w);
   char buf[24];
   buf[0] = '-';
   std::size_t n = fixedByScaling(std::fabs(value), d, buf + 1);
@@ -194,7 +199,8 @@ void appendF(std::string& out, double value, int w, int d) {
 }
 
 void appendE(std::string& out, double value, int w, int d) {
-  if (!std::isfinite(value) || d < 1 || d > 32) return appendStars(out, w);
+  if (!std::isfinite(value)) return appendNonFinite(out, value, w);
+  if (d < 1 || d > 32) return appendStars(out, w);
   if (value == 0) return appendRightJustified(out, "0." + std::string(static_cast<std::size_t>(d), '0') + "E+00", w);
   // d significant digits rounded half up, shifted to the mantissa 0.dddd with exponent x+1
   // (a carry, 9.9996 to 10.00, moves into the exponent).

@@ -1,6 +1,7 @@
 #pragma once
 // Fixed-layout number fields of the report and the result files. Every field is right-justified
-// in its width; a value that does not fit fills the whole field with asterisks. Formatting is
+// in its width; a value that does not fit fills the whole field with asterisks, and a value that
+// is not finite prints as "NaN", "Inf" or "-Inf". Formatting is
 // locale-independent and rounds the binary value correctly (9.9999 in F6.2 is " 10.00").
 #include <string>
 

@@ -21,8 +21,11 @@ std::vector<Layer> wholeFootLayers(const std::vector<Layer>& layers) {
 }
 
 std::size_t layerIndexAt(const std::vector<Layer>& layers, Real depth) {
+  // A depth computed as a sum or product of lengths (a shaft tip 20.0000019 ft for 20 ft) lies
+  // on a layer bottom within a thousandth of a foot: it belongs to the layer above, as the exact
+  // depth does.
   for (std::size_t i = 0; i < layers.size(); ++i)
-    if (depth <= layers[i].XBOT) return i;
+    if (depth <= layers[i].XBOT + 1e-3f) return i;
   return layers.empty() ? 0 : layers.size() - 1;
 }
 

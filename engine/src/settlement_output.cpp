@@ -1,5 +1,7 @@
 #include "settlement_output.h"
 
+#include <algorithm>
+
 #include "fixed_format.h"
 
 namespace talmo {
@@ -125,12 +127,15 @@ void writeQwPlotCurve(TextOut& out, const TransferCurve& curve, int caseNumber, 
   for (const CurvePoint& p : curve.points) out.line(pair(u.load(p.value), u.movement(p.movement)));
 }
 
-void writeLoadDistribution(TextOut& out, const std::vector<TipSolution>& points, const SettlementUnits& u) {
+void writeLoadDistribution(TextOut& out, const std::vector<TipSolution>& points, Real L, int rows,
+                           const SettlementUnits& u) {
+  rows = std::max(rows, 1);
   for (const TipSolution& s : points) {
-    // Head down: the load at the top of each segment.
-    for (auto it = s.segments.rbegin(); it != s.segments.rend(); ++it) {
-      out.line(fmt::X(3) + fmt::E(u.depth(it->topDepth), 10, 3) + fmt::X(3) + fmt::E(u.load(it->totalLoad), 10, 3) +
-               fmt::X(3) + fmt::E(u.movement(it->totalMovement), 10, 3));
+    for (int k = 0; k < rows; ++k) {
+      const Real depth = L * static_cast<Real>(k) / static_cast<Real>(rows);
+      const AxialState a = axialStateAt(s, L, depth);
+      out.line(fmt::X(3) + fmt::E(u.depth(depth), 10, 3) + fmt::X(3) + fmt::E(u.load(a.load), 10, 3) + fmt::X(3) +
+               fmt::E(u.movement(a.movement), 10, 3));
     }
   }
 }

@@ -1,7 +1,9 @@
 #include "text_out.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
+#include <system_error>
 
 #include "fixed_format.h"
 
@@ -9,8 +11,20 @@ namespace talmo {
 
 bool TextOut::open(const std::filesystem::path& path) {
   close();
-  if (path.empty()) return false;
+  openError_.clear();
+  if (path.empty()) {
+    openError_ = "no file name was given";
+    return false;
+  }
+  errno = 0;
   stream_.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+  if (!stream_.is_open()) {
+    const int code = errno;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) openError_ = "a folder of that name exists";
+    else if (code != 0) openError_ = std::generic_category().message(code);
+    else openError_ = "the file could not be opened for writing";
+  }
   return stream_.is_open();
 }
 
@@ -28,6 +42,7 @@ void TextOut::close() {
 }
 
 void TextOut::line(std::string_view text) {
+  if (keep_) records_.emplace_back(text);
   if (copy_) copy_->emplace_back(text);
   if (memory_) {
     text_.append(text);
@@ -40,10 +55,12 @@ void TextOut::line(std::string_view text) {
 }
 
 void TextOut::appendText(std::string_view records) {
-  if (copy_) {
+  if (copy_ || keep_) {
     for (std::size_t from = 0; from < records.size();) {
       const std::size_t end = records.find('\n', from);
-      copy_->emplace_back(records.substr(from, end - from));
+      const std::string_view record = records.substr(from, end - from);
+      if (keep_) records_.emplace_back(record);
+      if (copy_) copy_->emplace_back(record);
       from = end == std::string_view::npos ? records.size() : end + 1;
     }
   }

@@ -11,7 +11,8 @@ namespace talmo {
 
 class TextOut {
  public:
-  // Creates or truncates the file. Returns false when it cannot be opened.
+  // Creates or truncates the file. Returns false when it cannot be opened; openError() then
+  // says why.
   bool open(const std::filesystem::path& path);
   // Keeps the records in memory instead (text() returns them), so that a part of a run can be
   // computed on its own and appended to the file later, in order. `expectedSize` (bytes) saves
@@ -24,6 +25,12 @@ class TextOut {
 
   // Appends records taken from another TextOut's text().
   void appendText(std::string_view records);
+  const std::string& openError() const { return openError_; }
+
+  // Keeps a copy of every record written from now on, so that a scratch file in a shared folder
+  // is merged from what this run wrote, whatever happens to the file on disk.
+  void keepRecords() { keep_ = true; }
+  const std::vector<std::string>& records() const { return records_; }
 
   // Writes one record: the text followed by a line end.
   void line(std::string_view text = {});
@@ -43,6 +50,9 @@ class TextOut {
   std::string text_;
   std::size_t lines_ = 0;
   std::vector<std::string>* copy_ = nullptr;
+  std::string openError_;
+  bool keep_ = false;
+  std::vector<std::string> records_;
 };
 
 }  // namespace talmo
