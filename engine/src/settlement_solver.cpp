@@ -45,12 +45,13 @@ Real depthOutsideCurves(const ShaftModel& shaft, std::span<const TransferCurve> 
 std::vector<DepthTransfer> segmentTransfers(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
   const int NS = std::max(1, shaft.NS);
   const Real h = segmentLength(shaft);
+  const bool share = shareMovements(sideCurves);
   std::vector<DepthTransfer> transfers;
   transfers.reserve(static_cast<std::size_t>(NS));
   for (int s = 0; s < NS; ++s) {
     const Real depth = midDepth(shaft, h, s);
     const bool carriesSide = !(depth < shaft.TOPLENG);
-    transfers.emplace_back(carriesSide ? sideCurves : std::span<const TransferCurve>(), depth);
+    transfers.emplace_back(carriesSide ? sideCurves : std::span<const TransferCurve>(), depth, share);
   }
   return transfers;
 }

@@ -70,7 +70,7 @@ struct MovementBracket {
   bool between = false;
 };
 
-MovementBracket movementBracket(const std::vector<CurvePoint>& p, Real x) {
+[[gnu::always_inline]] inline MovementBracket movementBracket(const std::vector<CurvePoint>& p, Real x) {
   MovementBracket b;
   while (b.k < p.size() && !(p[b.k].movement >= x)) ++b.k;
   if (b.k == 0 || b.k == p.size()) return b;
@@ -82,7 +82,7 @@ MovementBracket movementBracket(const std::vector<CurvePoint>& p, Real x) {
   return b;
 }
 
-Real valueInBracket(const std::vector<CurvePoint>& p, const MovementBracket& b) {
+[[gnu::always_inline]] inline Real valueInBracket(const std::vector<CurvePoint>& p, const MovementBracket& b) {
   if (p.empty()) return 0;
   if (b.k == p.size()) return p.back().value;
   if (!b.between) return p[b.k].value;
@@ -161,7 +161,17 @@ DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real dept
   return profileValue(profile, i, depth);
 }
 
-DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth) {
+bool shareMovements(std::span<const TransferCurve> curves) {
+  auto sameAsFirst = [&](const TransferCurve& c) {
+    const auto& a = curves.front().points;
+    return c.points.size() == a.size() &&
+           std::equal(a.begin(), a.end(), c.points.begin(),
+                      [](const CurvePoint& p, const CurvePoint& q) { return p.movement == q.movement; });
+  };
+  return !curves.empty() && std::all_of(curves.begin(), curves.end(), sameAsFirst);
+}
+
+DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements) {
   if (curves.empty()) return;
   // The curves are sorted by depth: the first at or below `depth` by binary search.
   const auto i = static_cast<std::size_t>(
@@ -181,10 +191,11 @@ DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth) 
   fraction_ = (depth - curves[i - 1].depth) / span;
   const auto& a = above_->points;
   const auto& b = below_->points;
-  sameMovements_ = a.size() == b.size() &&
-                   std::equal(a.begin(), a.end(), b.begin(), [](const CurvePoint& p, const CurvePoint& q) {
+  sameMovements_ = curvesShareMovements ||
+                   (a.size() == b.size() &&
+                    std::equal(a.begin(), a.end(), b.begin(), [](const CurvePoint& p, const CurvePoint& q) {
                      return p.movement == q.movement;
-                   });
+                   }));
 }
 
 Real DepthTransfer::valueAt(Real movement) const {

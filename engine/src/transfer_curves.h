@@ -89,7 +89,8 @@ DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Re
 // The curves must outlive it.
 class DepthTransfer {
  public:
-  DepthTransfer(std::span<const TransferCurve> curves, Real depth);
+  // `curvesShareMovements`: every curve is known to have the same movements (shareMovements).
+  DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements = false);
   Real valueAt(Real movement) const;
   bool beyondExtent() const { return beyondExtent_; }
 
@@ -100,6 +101,9 @@ class DepthTransfer {
   bool sameMovements_ = false;
   bool beyondExtent_ = true;
 };
+
+// Whether every curve has the movements of the first, as the t-z curves of one shaft do.
+bool shareMovements(std::span<const TransferCurve> curves);
 
 // A soil layer as the curves see it (depths in the unit of the caller).
 struct TransferLayer {
