@@ -39,10 +39,16 @@ QString TDesktopDialogs::SaveFile(QWidget* parent, const QString& title, const Q
   dialog.setNameFilters(filters);
   dialog.selectFile(proposed);
   // The dialog completes the name before it asks about overwriting, so it asks about the
-  // file that will be written: "other" becomes "other.tm8d" under "TALMO 2017(*.tm8d)".
-  static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)"));
-  const QRegularExpressionMatch match = extension.match(filters.value(0));
-  if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+  // file that will be written: "other" becomes "other.tm8d" under "TALMO 2017(*.tm8d)". The
+  // extension follows the filter the user picks, so "plot" under "PNG image (*.png)" is a PNG.
+  const auto suffixOf = [](const QString& filter) {
+    static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = extension.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+  };
+  dialog.setDefaultSuffix(suffixOf(filters.value(0)));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
