@@ -45,15 +45,21 @@ package: build
 	cp $(BUILD)/talmo_*.deb .
 
 # Engine timings (median of several runs) on a large design-chart project and on the example,
-# then the repaint time of every plot of the large project at 1600 x 1000 pixels.
+# on one and on two case threads, then against the engine before its speed work (BENCH_BASE,
+# built once into $(BUILD)/bench-base), then the repaint time of every plot of the large
+# project at 1600 x 1000 pixels.
+BENCH_BASE ?= 71ff9f1
+BENCH_RUNS ?= 7
 bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTALMO_BUILD_TESTS=OFF
-	cmake --build $(BUILD) -j $(JOBS) --target talmo_bench plot_bench
-	$(BUILD)/engine/talmo_bench $(EXAMPLE) 7
+	cmake --build $(BUILD) -j $(JOBS) --target talmo_bench talmo plot_bench
+	$(BUILD)/engine/talmo_bench $(EXAMPLE) $(BENCH_RUNS)
+	JOBS=$(JOBS) bash scripts/bench-compare.sh $(BENCH_BASE) $(BUILD) $(BENCH_RUNS) $(EXAMPLE) 5
 	$(BUILD)/gui/plot_bench 25
 
 # The libFuzzer targets of tests/fuzz, built with clang (-O1, fuzzer instrumentation, ASan and
-# UBSan); only the core library and the targets are built, not the engine or the desktop program.
+# UBSan); only the core library, the engine library and the targets are built, not the desktop
+# program.
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DTALMO_FUZZ=ON -DTALMO_BUILD_TESTS=OFF -DTALMO_BUILD_APP=OFF

@@ -2,9 +2,9 @@
 # Installs, only when missing, every Debian package that building and testing Talmo needs:
 # the compiler and CMake, GoogleTest, Qt 6 (Widgets, OpenGL, OpenGLWidgets, PrintSupport, Test),
 # libxlsxwriter (and python3-openpyxl, the independent reader the workbook tests use),
-# Xvfb/xauth/Mesa for tests that need a display or OpenGL, xdotool and ImageMagick for scripts
-# that drive the program with real key presses and take screenshots, and clang with its
-# runtime libraries (libFuzzer and the sanitizers) for the fuzz targets, and the packaging tools:
+# nlohmann-json (the engine's JSON results), Xvfb/xauth/Mesa for tests that need a display or
+# OpenGL, xdotool and ImageMagick for scripts that drive the program with real key presses and
+# take screenshots, and clang with its runtime libraries (libFuzzer and the sanitizers) for the fuzz targets, and the packaging tools:
 # pandoc (manuals to HTML), rsvg-convert (icon PNGs), dpkg-dev (package dependencies),
 # desktop-file-utils, libxml2-utils and shared-mime-info (checks of the desktop entry and the
 # project file type), xdg-utils with mimetype (file associations; scripts/check-install.sh).
@@ -17,6 +17,7 @@ packages=(
   googletest libgtest-dev
   qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
   libxlsxwriter-dev python3-openpyxl
+  nlohmann-json3-dev
   xvfb xauth libgl1-mesa-dri
   xdotool imagemagick
   ccache

@@ -47,19 +47,6 @@ Real limitTip(Real Q, Real area, Real EBMAX, bool uplift) {
 
 }  // namespace
 
-std::vector<Layer> caseLayers(const RunModel& run, Real D) {
-  std::vector<Layer> layers = wholeFootLayers(run.layers);
-  for (Layer& layer : layers) {
-    if (!isCohesive(layer.KSOIL)) continue;
-    const CohesiveDefaults d = cohesiveDefaults(layer, D);
-    layer.top.COEF = d.alphaTop;
-    layer.bottom.COEF = d.alphaBottom;
-    layer.top.NC = d.NCTop;
-    layer.bottom.NC = d.NCBottom;
-  }
-  return layers;
-}
-
 namespace {
 
 // The soil model of the layer's type at one depth: unit side resistance, the area it acts on,
@@ -191,13 +178,18 @@ std::vector<DepthStep> computeDepthSteps(const CaseGround& g) {
 }
 
 std::vector<BoundaryResistance> boundarySideResistance(const CaseGround& g, const std::vector<DepthStep>& steps) {
+  // Only weak-rock cores enter the moduli, and most profiles hold none.
+  std::vector<const DepthStep*> cores;
+  for (const DepthStep& s : steps)
+    if (s.weakRockCore) cores.push_back(&s);
   std::vector<BoundaryResistance> profile;
+  profile.reserve(2 * g.layers.size());
   for (std::size_t i = 0; i < g.layers.size(); ++i) {
     for (Real depth : {g.layers[i].XTOP, g.layers[i].XBOT}) {
       // The weak-rock cores of the steps above the boundary.
       WeakRockModuli moduli;
-      for (const DepthStep& s : steps)
-        if (static_cast<Real>(s.depth) < depth && s.weakRockCore) moduli.add(s.coreModulus);
+      for (const DepthStep* s : cores)
+        if (static_cast<Real>(s->depth) < depth) moduli.add(s->coreModulus);
       profile.push_back({depth, evaluateModel(g, i, depth, moduli).f});
     }
   }

@@ -30,7 +30,7 @@ struct DepthStep {
 };
 
 // What the soil models of one case see besides the layer stepped. `run.EPILE` is in tsf (the
-// driver converts it once); `layers` have whole-foot tops and bottoms and the case's cohesive
+// driver converts it once); `layers` have whole-foot tops and bottoms and the run's cohesive
 // defaults; `stress` is their effective-stress table (the same for every case of a run).
 struct CaseGround {
   const RunModel& run;
@@ -57,9 +57,5 @@ struct BoundaryResistance {
 };
 // `steps` are the case's depth steps, whose weak-rock moduli above a boundary enter its value.
 std::vector<BoundaryResistance> boundarySideResistance(const CaseGround& ground, const std::vector<DepthStep>& steps);
-
-// The layers of a case: whole-foot depths and, for clay and clay shale, the default alpha and
-// Nc for the case's stem diameter.
-std::vector<Layer> caseLayers(const RunModel& run, Real D);
 
 }  // namespace talmo

@@ -27,28 +27,45 @@ Real sideDownTo(const std::vector<Real>& cumulative, Real x) {
 
 }  // namespace
 
-Real averagedTip(const std::vector<DepthStep>& steps, int base, int zoneSteps, bool factored) {
-  auto tipOf = [&](const DepthStep& s) { return factored ? s.tipFactored : s.tip; };
+namespace {
+
+// The tip load of a base at `base` ft: the weighted mean over the averaging zone below it,
+// ultimate and factored in one pass over the zone's steps. Strong-rock steps below a base in
+// soil count with the soil's last value.
+struct AveragedTips {
+  Real tip = 0, factored = 0;
+};
+
+AveragedTips averagedTips(const std::vector<DepthStep>& steps, int base, int zoneSteps) {
   const int last = static_cast<int>(steps.size()) - 1;
-  if (base < 0 || base > last) return 0;
+  if (base < 0 || base > last) return {};
   const DepthStep& first = steps[static_cast<std::size_t>(base)];
-  Real sum = 0, weights = 0;
-  Real lastSoilTip = tipOf(first);
+  Real sum = 0, sumFactored = 0, weights = 0;
+  Real lastSoilTip = first.tip, lastSoilFactored = first.tipFactored;
   for (int j = 0; j < zoneSteps && base + j <= last; ++j) {
     const DepthStep& s = steps[static_cast<std::size_t>(base + j)];
-    Real tip = tipOf(s);
+    Real tip = s.tip, factored = s.tipFactored;
     if (!first.strongRockTip) {
       // Strong rock below a base in soil adds nothing beyond the soil's own value.
-      if (s.strongRockTip) tip = lastSoilTip;
-      else lastSoilTip = tip;
+      if (s.strongRockTip) {
+        tip = lastSoilTip;
+        factored = lastSoilFactored;
+      } else {
+        lastSoilTip = tip;
+        lastSoilFactored = factored;
+      }
     }
     const Real w = zoneWeight(j, zoneSteps);
     sum += w * tip;
+    sumFactored += w * factored;
     weights += w;
   }
   // A zone of one step (or cut short to its first step) has no weight: the base's own value.
-  return weights > 0 ? sum / weights : tipOf(first);
+  if (!(weights > 0)) return {first.tip, first.tipFactored};
+  return {sum / weights, sumFactored / weights};
 }
+
+}  // namespace
 
 CapacityProfile capacityProfile(const RunModel& run, const std::vector<DepthStep>& steps,
                                 const ShaftGeometry& shaft, Real BSr) {
@@ -81,12 +98,15 @@ CapacityProfile capacityProfile(const RunModel& run, const std::vector<DepthStep
     if (bottom - L < zone) {
       profile.deepestFullZone = std::min(profile.deepestFullZone, L - 1);
     }
+    Real lrfdTip = 0;
     if (run.uplift()) {
       c.QB = std::max<Real>(shaft.upliftWeight(c.length, run.WTD), 0);
+      lrfdTip = c.QB;
     } else {
-      c.QB = averagedTip(steps, L, std::max(zone, 1), false);
+      const AveragedTips tips = averagedTips(steps, L, std::max(zone, 1));
+      c.QB = tips.tip;
+      lrfdTip = tips.factored;
     }
-    const Real lrfdTip = run.uplift() ? c.QB : averagedTip(steps, L, std::max(zone, 1), true);
 
     c.QU = c.QS + c.QB;
     if (run.lrfd()) {

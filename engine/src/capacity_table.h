@@ -36,10 +36,6 @@ struct CapacityProfile {
 CapacityProfile capacityProfile(const RunModel& run, const std::vector<DepthStep>& steps,
                                 const ShaftGeometry& shaft, Real BSr);
 
-// The tip load of a base at `base` ft: the weighted mean over the averaging zone below it.
-// Strong-rock steps below a base in soil count with the soil's last value.
-Real averagedTip(const std::vector<DepthStep>& steps, int base, int zoneSteps, bool factored);
-
 // Capacity at any length, interpolated linearly between the one-foot results.
 Capacity capacityAt(const CapacityProfile& profile, Real length);
 

@@ -111,26 +111,32 @@ void writeCaseHeader(const RunModel& m, const CaseNumbers& n, const ShaftGeometr
   if (m.METHOD == 2) runtime.line(shaftLine("SHAFT LENGTH", fmt::F(u.length(length), 9, 3), len));
 }
 
-std::string capacityRow(const RunModel& m, const Capacity& c) {
+std::array<Real, 8> capacityColumns(const RunModel& m, const Capacity& c) {
   const PrintUnits u{m.si()};
+  const bool lrfd = m.lrfd();
+  return {u.length(c.length),
+          u.volume(c.volume),
+          u.force(c.QS),
+          u.force(c.QB),
+          u.force(c.QU),
+          u.force(lrfd ? c.sideFactored : c.QBD),
+          u.force(lrfd ? c.tipFactored : c.allowable),
+          lrfd ? u.force(c.totalFactored) : u.forcePerVolume(c.perVolume)};
+}
+
+std::string capacityRow(const RunModel& m, const Capacity& c) {
+  const std::array<Real, 8> v = capacityColumns(m, c);
   const int decimals = m.si() ? 1 : 2;
-  std::string row = " " + fmt::F(u.length(c.length), 8, 1) + " " + fmt::F(u.volume(c.volume), 8, decimals);
-  Real columns[5];
-  Real last;
-  if (m.lrfd()) {
-    columns[3] = c.sideFactored;
-    columns[4] = c.tipFactored;
-    last = u.force(c.totalFactored);
-  } else {
-    columns[3] = c.QBD;
-    columns[4] = c.allowable;
-    last = u.forcePerVolume(c.perVolume);
-  }
-  columns[0] = c.QS;
-  columns[1] = c.QB;
-  columns[2] = c.QU;
-  for (Real v : columns) row += fmt::F(u.force(v), 9, decimals);
-  return row + " " + fmt::F(last, 9, 2);
+  std::string row;
+  row.reserve(73);
+  row += ' ';
+  fmt::appendF(row, v[0], 8, 1);
+  row += ' ';
+  fmt::appendF(row, v[1], 8, decimals);
+  for (std::size_t k = 2; k < 7; ++k) fmt::appendF(row, v[k], 9, decimals);
+  row += ' ';
+  fmt::appendF(row, v[7], 9, 2);
+  return row;
 }
 
 void writeMostEfficientShaft(const RunModel& m, const BestShaft& best, TextOut& report) {

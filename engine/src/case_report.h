@@ -1,6 +1,7 @@
 #pragma once
 // The report blocks of one analysed case: case numbers, shaft block, legend, table heading and
 // rows of the capacity table; and the most-efficient-shaft block after the last diameter.
+#include <array>
 #include <string>
 
 #include "capacity_table.h"
@@ -22,6 +23,9 @@ struct CaseNumbers {
 void writeCaseHeader(const RunModel& m, const CaseNumbers& n, const ShaftGeometry& shaft, Real BSr,
                      Real length, Real EPILEasEntered, RunFiles& files);
 
+// The capacity table's columns for one printed length in the project's units: length, volume,
+// QS, QB (WT), QU, then QBD, QDN, QU/VOLUME (ASD) or the LRFD side, tip and total.
+std::array<Real, 8> capacityColumns(const RunModel& m, const Capacity& c);
 // The capacity table's row for one printed length.
 std::string capacityRow(const RunModel& m, const Capacity& c);
 

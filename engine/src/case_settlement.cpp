@@ -30,7 +30,7 @@ LoadTransferInput transferInput(const RunModel& run, const SettlementCase& c) {
   in.TOPLENG = run.TOPLENG;
   in.BS = c.BSr;
   in.bellHeight = c.shaft.h;
-  in.NS = c.rows;
+  in.NS = segmentsOfAtMostOneFoot(c.length);
   in.Qb = c.Qb;
   return in;
 }
@@ -143,7 +143,7 @@ SettlementResult runCaseSettlement(const RunModel& run, RunFiles& files, const S
       if (c.firstCase) {
         for (std::size_t i = 0; i < pass.sideCurves.size(); ++i)
           writeTzPlotCurve(files.tzPlot, pass.sideCurves[i], static_cast<int>(i + 1), false, u);
-        writeLoadDistribution(files.loadSettlementPlot, pass.points, u);
+        writeLoadDistribution(files.loadSettlementPlot, pass.points, c.length * kInPerFt, c.rows, u);
       }
       if (!pass.qwCurve.points.empty()) {
         writeQwPlotCurve(files.qwPlot, pass.qwCurve, c.caseNumber, c.shaft.D, c.diameterIndex, u);

@@ -21,7 +21,7 @@ struct SettlementCase {
   ShaftGeometry shaft;
   Real BSr = 0;         // ignored bottom portion, whole feet
   Real length = 0;      // ft
-  int rows = 1;         // depth rows of the capacity table: the solver's segments
+  int rows = 1;         // depth rows of the capacity table: points of the load distribution
   Real Qb = 0;          // ultimate tip load at the tip, tons (0 under uplift)
   Real Qs = 0;          // ultimate side resistance of the shaft at its length, tons
   Real diameterRatio = 1;                     // current over initial diameter: scales sockets

@@ -37,6 +37,19 @@ CohesiveDefaults cohesiveDefaults(const Layer& layer, Real D) {
   return d;
 }
 
+void applyCohesiveDefaults(std::vector<Layer>& layers, Real D) {
+  for (Layer& layer : layers) {
+    if (layer.KSOIL != kClay && layer.KSOIL != kClayShale) continue;
+    const CohesiveDefaults d = cohesiveDefaults(layer, D);
+    layer.top.COEF = d.alphaTop;
+    layer.bottom.COEF = d.alphaBottom;
+    layer.alphaEstimated = d.alphaEstimated;
+    layer.top.NC = d.NCTop;
+    layer.bottom.NC = d.NCBottom;
+    layer.ncEstimated = d.ncEstimated;
+  }
+}
+
 CohesiveSide cohesiveSide(int KSOIL, const LayerEnd& at, const RunModel& run) {
   CohesiveSide s;
   s.CU = at.CU;

@@ -30,6 +30,11 @@ struct CohesiveDefaults {
 };
 CohesiveDefaults cohesiveDefaults(const Layer& layer, Real D);
 
+// Replaces the alpha and Nc entries of every clay and clay-shale layer by the defaults where
+// they were left at 0, once for the run: from the layer ends as entered and the initial shaft
+// diameter D, so that the report prints exactly the values every case computes with.
+void applyCohesiveDefaults(std::vector<Layer>& layers, Real D);
+
 // Unit side resistance at one step of a clay or clay-shale layer.
 struct CohesiveSide {
   Real f = 0;     // tsf, before the layer's side limit

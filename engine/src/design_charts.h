@@ -25,6 +25,9 @@ class DesignCharts {
   void write(const RunModel& run, TextOut& report, TextOut& plot) const;
 
   Real headLoad(std::size_t settlement, int diameterIndex, int lengthIndex) const;
+  const std::vector<Real>& settlementsIn() const { return settlements_; }
+  const std::vector<Real>& diametersFt() const { return diameters_; }
+  const std::vector<Real>& lengthsFt() const { return lengths_; }
 
  private:
   std::vector<Real> settlements_;

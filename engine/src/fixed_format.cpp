@@ -1,18 +1,36 @@
 #include "fixed_format.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
+#include <cstring>
 #include <string_view>
 
 namespace talmo::fmt {
 namespace {
 
-std::string stars(int w) { return std::string(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
+void appendStars(std::string& out, int w) { out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
 
-std::string rightJustify(const std::string& text, int w) {
-  if (static_cast<int>(text.size()) > w) return stars(w);
-  return std::string(static_cast<std::size_t>(w) - text.size(), ' ') + text;
+// Appends text right-justified in w characters, or asterisks when it does not fit.
+void appendRightJustified(std::string& out, std::string_view text, int w) {
+  if (static_cast<int>(text.size()) > w) return appendStars(out, w);
+  out.append(static_cast<std::size_t>(w) - text.size(), ' ');
+  out.append(text);
 }
+
+std::string rightJustify(std::string_view text, int w) {
+  std::string out;
+  appendRightJustified(out, text, w);
+  return out;
+}
+
+// A value that is not a number at all says so, rather than passing for one too wide.
+void appendNonFinite(std::string& out, double value, int w) {
+  appendRightJustified(out, std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf", w);
+}
+
+// ---- Exact digits: decide every rounding, ties included, from the exact binary value.
 
 // Extra digits beyond the kept ones: enough to tell an exact tie (binary values such as 32.5
 // or 0.125) from a value merely near one, since a double carries about 17 significant digits.
@@ -41,55 +59,185 @@ bool roundKeeping(std::string& digits, std::size_t keep) {
   return up && incrementDigits(digits);
 }
 
-}  // namespace
-
-std::string F(double value, int w, int d) {
-  if (!std::isfinite(value)) return stars(w);
+// |value| with d decimals ("0.13", "42."); false when it is too large to write.
+bool exactFixed(double magnitude, int d, std::string& digits) {
   char buf[512];
-  auto [end, ec] =
-      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, d + kGuardDigits);
-  if (ec != std::errc()) return stars(w);
-  std::string digits(buf, end);
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, d + kGuardDigits);
+  if (ec != std::errc()) return false;
+  digits.assign(buf, end);
   const std::size_t point = digits.find('.');
   roundKeeping(digits, point + 1 + static_cast<std::size_t>(d));
   if (d == 0 && digits.back() != '.') digits += '.';
+  return true;
+}
+
+// d significant digits of |value| > 0 and the exponent x of 0.ddd x 10^x.
+bool exactScientific(double magnitude, int d, std::string& digits, int& exponent) {
+  char buf[128];
+  const auto [end, ec] =
+      std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, d - 1 + kGuardDigits);
+  if (ec != std::errc()) return false;
+  const std::string_view s(buf, static_cast<std::size_t>(end - buf));
+  const auto epos = s.find('e');
+  digits.assign(1, s[0]);
+  digits += s.substr(2, epos - 2);
+  const char* first = s.data() + epos + 1;
+  if (*first == '+') ++first;
+  std::from_chars(first, s.data() + s.size(), exponent);
+  exponent += 1;
+  if (roundKeeping(digits, static_cast<std::size_t>(d))) {
+    digits.resize(static_cast<std::size_t>(d));  // "1000" of a carry: keep d digits
+    ++exponent;
+  }
+  return true;
+}
+
+// ---- Rounding by double arithmetic, for the many values that lie far from a tie.
+//
+// |value| is scaled by a power of ten so that the digits to keep form the integer part, and
+// the fraction decides the rounding. The scaling errs by a few units in the 16th significant
+// digit, so a fraction within kTieMargin of one half (an exact tie such as 0.125, or a value
+// merely near one such as 2.675) goes to the exact digits, which give the same text.
+constexpr double kTieMargin = 1e-6;
+constexpr double kMaxScaled = 1e9;  // beyond it the margin no longer covers the scaling error
+constexpr int kMaxPowerOfTen = 22;  // 10^k is exact in a double up to here
+
+double powerOfTen(int k) {
+  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  return kPowers[k];
+}
+
+// magnitude x 10^k with one rounding; false when 10^k is not exact.
+bool scaled(double magnitude, int k, double& out) {
+  if (k > kMaxPowerOfTen || k < -kMaxPowerOfTen) return false;
+  out = k >= 0 ? magnitude * powerOfTen(k) : magnitude / powerOfTen(-k);
+  return true;
+}
+
+// Rounds a scaled value half up to an integer; false when it lies too near a tie to tell.
+bool roundScaled(double t, long long& rounded) {
+  if (!(t < kMaxScaled)) return false;
+  const double whole = std::floor(t);
+  const double fraction = t - whole;
+  if (std::fabs(fraction - 0.5) <= kTieMargin) return false;
+  rounded = static_cast<long long>(whole) + (fraction > 0.5 ? 1 : 0);
+  return true;
+}
+
+// Fixed digits of |value| with d decimals into buf; returns their length, 0 to use the exact
+// digits.
+std::size_t fixedByScaling(double magnitude, int d, char* buf) {
+  double t = 0;
+  long long rounded = 0;
+  if (d < 0 || d > 9 || !scaled(magnitude, d, t) || !roundScaled(t, rounded)) return 0;
+  char whole[24];
+  const auto n = static_cast<std::size_t>(std::to_chars(whole, whole + sizeof whole, rounded).ptr - whole);
+  const auto decimals = static_cast<std::size_t>(d);
+  // At least one digit before the point: 0.004 in F6.2 is "0.00".
+  const std::size_t zeros = n < decimals + 1 ? decimals + 1 - n : 0;
+  std::memset(buf, '0', zeros);
+  std::memcpy(buf + zeros, whole, n);
+  const std::size_t digits = zeros + n;
+  char* point = buf + digits - decimals;
+  std::memmove(point + 1, point, decimals);
+  *point = '.';
+  return digits + 1;
+}
+
+// d significant digits of |value| > 0 into buf and the exponent x of 0.ddd x 10^x; false to use
+// the exact digits.
+bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
+  if (d < 1 || d > 9) return false;
+  // The decimal exponent from the binary one; it may be one off, which the scaling corrects.
+  const auto biased = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff);
+  if (biased == 0) return false;  // subnormal: the exact digits
+  int e = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
+  const double low = powerOfTen(d - 1), high = powerOfTen(d);
+  double t = 0;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (!scaled(magnitude, d - 1 - e, t)) return false;
+    if (t < low) {
+      --e;
+    } else if (t >= high) {
+      ++e;
+    } else {
+      break;
+    }
+  }
+  long long rounded = 0;
+  if (!(t >= low && t < high) || !roundScaled(t, rounded)) return false;
+  if (rounded >= static_cast<long long>(high)) {  // 9.9996 to 10.00: the carry raises the exponent
+    rounded /= 10;
+    ++e;
+  }
+  for (int k = d - 1; k >= 0; --k, rounded /= 10) buf[k] = static_cast<char>('0' + rounded % 10);
+  exponent = e + 1;
+  return true;
+}
+
+}  // namespace
+
+void appendF(std::string& out, double value, int w, int d) {
+  if (!std::isfinite(value)) return appendNonFinite(out, value, w);
+  char buf[24];
+  buf[0] = '-';
+  std::size_t n = fixedByScaling(std::fabs(value), d, buf + 1);
+  std::string exact;
+  const char* digits = buf + 1;
+  if (n == 0) {
+    if (!exactFixed(std::fabs(value), d, exact)) return appendStars(out, w);
+    digits = exact.data();
+    n = exact.size();
+  }
   // A negative value that rounds to zero prints as zero, not "-0.00".
-  const bool negative = value < 0 && digits.find_first_not_of("0.") != std::string::npos;
-  return rightJustify(negative ? "-" + digits : digits, w);
+  const std::string_view text(digits, n);
+  const bool negative = value < 0 && text.find_first_not_of("0.") != std::string_view::npos;
+  if (!negative) return appendRightJustified(out, text, w);
+  if (digits == buf + 1) return appendRightJustified(out, std::string_view(buf, n + 1), w);
+  appendRightJustified(out, "-" + exact, w);
+}
+
+void appendE(std::string& out, double value, int w, int d) {
+  if (!std::isfinite(value)) return appendNonFinite(out, value, w);
+  if (d < 1 || d > 32) return appendStars(out, w);
+  if (value == 0) return appendRightJustified(out, "0." + std::string(static_cast<std::size_t>(d), '0') + "E+00", w);
+  // d significant digits rounded half up, shifted to the mantissa 0.dddd with exponent x+1
+  // (a carry, 9.9996 to 10.00, moves into the exponent).
+  char fast[16];
+  std::string exact;
+  const char* digits = fast;
+  int exponent = 0;
+  if (!scientificByScaling(std::fabs(value), d, fast, exponent)) {
+    if (!exactScientific(std::fabs(value), d, exact, exponent)) return appendStars(out, w);
+    digits = exact.data();
+  }
+  if (exponent > 99 || exponent < -99) return appendStars(out, w);
+  char text[40];
+  std::size_t n = 0;
+  if (value < 0) text[n++] = '-';
+  text[n++] = '0';
+  text[n++] = '.';
+  std::memcpy(text + n, digits, static_cast<std::size_t>(d));
+  n += static_cast<std::size_t>(d);
+  const int mag = std::abs(exponent);
+  text[n++] = 'E';
+  text[n++] = exponent < 0 ? '-' : '+';
+  text[n++] = static_cast<char>('0' + mag / 10);
+  text[n++] = static_cast<char>('0' + mag % 10);
+  appendRightJustified(out, std::string_view(text, n), w);
+}
+
+std::string F(double value, int w, int d) {
+  std::string out;
+  appendF(out, value, w, d);
+  return out;
 }
 
 std::string E(double value, int w, int d) {
-  if (!std::isfinite(value) || d < 1) return stars(w);
-  std::string text;
-  if (value == 0) {
-    text = "0." + std::string(static_cast<std::size_t>(d), '0') + "E+00";
-  } else {
-    // The exact significant digits d.ddd...e±x, rounded to d digits and shifted to the mantissa
-    // 0.dddd with exponent x+1; a carry (9.9996 to 10.00) moves into the exponent.
-    char buf[128];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                                   d - 1 + kGuardDigits);
-    if (ec != std::errc()) return stars(w);
-    std::string_view s(buf, static_cast<std::size_t>(end - buf));
-    const auto epos = s.find('e');
-    std::string digits;
-    digits += s[0];
-    digits += s.substr(2, epos - 2);
-    int exponent = 0;
-    const char* first = s.data() + epos + 1;
-    if (*first == '+') ++first;
-    std::from_chars(first, s.data() + s.size(), exponent);
-    exponent += 1;
-    if (roundKeeping(digits, static_cast<std::size_t>(d))) {
-      digits.resize(static_cast<std::size_t>(d));  // "1000" of a carry: keep d digits
-      ++exponent;
-    }
-    if (exponent > 99 || exponent < -99) return stars(w);
-    const int mag = std::abs(exponent);
-    text = (value < 0 ? "-0." : "0.") + digits + "E" + (exponent < 0 ? '-' : '+') +
-           static_cast<char>('0' + mag / 10) + static_cast<char>('0' + mag % 10);
-  }
-  return rightJustify(text, w);
+  std::string out;
+  appendE(out, value, w, d);
+  return out;
 }
 
 std::string I(long long value, int w) { return rightJustify(std::to_string(value), w); }

@@ -1,6 +1,7 @@
 #pragma once
 // Fixed-layout number fields of the report and the result files. Every field is right-justified
-// in its width; a value that does not fit fills the whole field with asterisks. Formatting is
+// in its width; a value that does not fit fills the whole field with asterisks, and a value that
+// is not finite prints as "NaN", "Inf" or "-Inf". Formatting is
 // locale-independent and rounds the binary value correctly (9.9999 in F6.2 is " 10.00").
 #include <string>
 
@@ -12,6 +13,10 @@ std::string F(double value, int w, int d);
 
 // Ew.d: mantissa 0.ddd and a signed two-digit exponent ("E10.3" of 12.5 is "  0.125E+02").
 std::string E(double value, int w, int d);
+
+// The same fields appended to a record being built, without a string of their own.
+void appendF(std::string& out, double value, int w, int d);
+void appendE(std::string& out, double value, int w, int d);
 
 // Iw: integer right-justified in w characters.
 std::string I(long long value, int w);

@@ -126,13 +126,19 @@ WeakRockSocket weakRockSocket(const WeakRockInput& in) {
     s.n = smoothSocketN(stiffness, qu / pa);
   }
   s.rho = in.B > 0 ? in.Ls / in.B : 0;
-  // The stiffness factors are fitted for Ec/Em of 10 to 500; outside that range (which the
-  // Ec/Em warning reports) they are taken at the nearer end, where they stay positive.
+  // The stiffness factors were fitted for Ec/Em of 10 to 500; outside that range the Ec/Em
+  // warning tells the user, and the rule is still applied with the ratio as it is. Only where
+  // the ratio would make a factor non-positive (a stiff shaft in a long socket: Kt would change
+  // sign or become infinite) are the factors taken at the nearer end of the fitted range.
   const Real ratio = s.Em > 0 && in.Ec > 0 ? in.Ec / s.Em : kMaxStiffnessRatio;
-  const Real e = std::log10(std::clamp(ratio, kMinStiffnessRatio, kMaxStiffnessRatio));
   const Real root = std::sqrt(s.rho);
-  s.Omega = 1.14f * root - 0.44f - 0.05f * (root - 1) * e;
-  s.Gamma = 0.37f * root + 0.13f - 0.15f * (root - 1) * e;
+  auto factors = [&](Real e) {
+    s.Omega = 1.14f * root - 0.44f - 0.05f * (root - 1) * e;
+    s.Gamma = 0.37f * root + 0.13f - 0.15f * (root - 1) * e;
+  };
+  factors(std::log10(ratio));
+  if (!(s.Omega > 0) || !(s.Gamma > 0))
+    factors(std::log10(std::clamp(ratio, kMinStiffnessRatio, kMaxStiffnessRatio)));
   return s;
 }
 
@@ -175,7 +181,8 @@ std::vector<SocketWarningBlock> weakRockWarnings(Real LrOverB, Real rho, Real Ec
   }
   if (!(EcOverEm >= kMinStiffnessRatio && EcOverEm <= kMaxStiffnessRatio)) {
     out.push_back({SocketWarning::stiffnessRatio,
-                   warningBlock({"Ec/Em =" + fmt::F(EcOverEm, 9, 2),
+                   warningBlock({std::isfinite(EcOverEm) ? "Ec/Em =" + fmt::F(EcOverEm, 9, 2)
+                                                         : "Ec/Em CANNOT BE FORMED: THE ROCK-MASS MODULUS Em IS 0",
                                  "Ec/Em SHOULD BE GREATER THAN 10.0 AND LESS THAN 500.0"})});
   }
   // The method was calibrated on sockets of 0.5 to 1.53 m.

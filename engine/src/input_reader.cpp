@@ -13,6 +13,47 @@ namespace {
 
 constexpr Real kNoLimit = 1e10f;
 
+// A value as the user wrote it, for the messages of the checks below.
+std::string shown(Real v) {
+  std::string text = fmt::listReal(v);
+  return text.substr(text.find_first_not_of(' '));
+}
+
+// The checks of the values an analysis cannot do without. Each names the item and its place
+// in the file: the line and the position of the value just read.
+[[noreturn]] void refuse(const GroupReader& r, const std::string& problem) {
+  throw InputError{r.lineNumber(), r.itemNumber(), problem};
+}
+
+// Beyond this magnitude a soil or shaft value is taken for a typing error: no strength, modulus
+// or unit weight of the ground or of concrete comes near it in any unit the file uses, and
+// products of such values would leave the range of the engine's arithmetic.
+constexpr Real kLargestMagnitude = 1e9f;
+
+Real bounded(GroupReader& r, const std::string& what) {
+  const Real v = r.real(what);
+  if (std::fabs(v) > kLargestMagnitude) refuse(r, "THE " + what + " IS " + shown(v) + "; ITS MAGNITUDE MAY BE AT MOST 1E9");
+  return v;
+}
+
+Real positive(GroupReader& r, const std::string& what) {
+  const Real v = bounded(r, what);
+  if (!(v > 0)) refuse(r, "THE " + what + " IS " + shown(v) + "; IT MUST BE POSITIVE");
+  return v;
+}
+
+Real notNegative(GroupReader& r, const std::string& what) {
+  const Real v = bounded(r, what);
+  if (v < 0) refuse(r, "THE " + what + " IS " + shown(v) + "; IT MUST NOT BE NEGATIVE");
+  return v;
+}
+
+// The deepest profile the engine steps through, ft: beyond it a depth is taken for a typing
+// error rather than analysed foot by foot.
+constexpr Real kDeepestProfile = 3000;
+// The largest shaft or base diameter, ft.
+constexpr Real kLargestDiameter = 100;
+
 std::string layerItem(int layer, const char* end, const char* name) {
   return std::string(name) + " AT THE " + end + " OF LAYER " + std::to_string(layer);
 }
@@ -21,7 +62,9 @@ std::string layerItem(int layer, const char* end, const char* name) {
 void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
   const char* end = top ? "TOP" : "BOTTOM";
   LayerEnd& e = top ? layer.top : layer.bottom;
-  auto v = [&](const char* name) { return r.real(layerItem(index, end, name)); };
+  auto v = [&](const char* name) { return bounded(r, layerItem(index, end, name)); };
+  // The limits may be entered as large as the 1E10 that stands for no limit.
+  auto limit = [&](const char* name) { return r.real(layerItem(index, end, name)); };
   r.beginGroup();
   switch (layer.KSOIL) {
     case kSand:
@@ -32,8 +75,8 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
       e.PHI = v(layer.KSOIL == kSand ? "FRICTION ANGLE" : "PLACEHOLDER 0.0");
       e.CU = v(layer.KSOIL == kSand ? "INTERFACE FRICTION ANGLE" : "UNDRAINED SHEAR STRENGTH");
       e.BLOWS = v("BLOW COUNT");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     case kStrongRockSideOrTip:
     case kStrongRock:
@@ -42,10 +85,10 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
       e.CS = v("DISCONTINUITY SPACING");
       e.DISCT = v("DISCONTINUITY THICKNESS");
       e.BDS = v("SOCKET DIAMETER");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
       e.EL = v("ELASTIC MODULUS");
       e.RQD = v("RQD");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     case kDecomposedRock:
       e.GAMMA = v("UNIT WEIGHT");
@@ -53,8 +96,8 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
       e.POISSON = v("POISSON'S RATIO");
       e.EL = v("YOUNG'S MODULUS");
       e.BDS = v("SOCKET DIAMETER");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     case kWeakRock:
       e.QUR = v("ROCK COMPRESSIVE STRENGTH");
@@ -62,18 +105,18 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
       e.SLUMP = v("CONCRETE SLUMP");
       e.IFA = v("INTERFACE FRICTION ANGLE");
       e.BDS = v("SOCKET DIAMETER");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
       e.EL = v("ELASTIC MODULUS");
       e.RQD = v("RQD");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     case kGravellySand:
     case kGravel:
       e.GAMMA = v("UNIT WEIGHT");
       e.BLOWS = v("BLOW COUNT");
       e.COEF = v("BETA");
-      e.TRANLM = v("MAXIMUM SIDE FRICTION");
-      e.EBMAX = v("MAXIMUM END BEARING");
+      e.TRANLM = limit("MAXIMUM SIDE FRICTION");
+      e.EBMAX = limit("MAXIMUM END BEARING");
       break;
     default:
       return;
@@ -83,7 +126,7 @@ void readLayerEnd(GroupReader& r, Layer& layer, int index, bool top) {
   layer.RB = v("LRFD TIP RESISTANCE FACTOR");
 }
 
-Layer readLayer(GroupReader& r, int index, Real xtop) {
+Layer readLayer(GroupReader& r, int index, Real xtop, bool si) {
   Layer layer;
   layer.XTOP = xtop;
   const std::string n = std::to_string(index);
@@ -96,6 +139,12 @@ Layer readLayer(GroupReader& r, int index, Real xtop) {
   }
   layer.KSOIL = static_cast<int>(layer.KSOILReal);
   layer.XBOT = r.real("BOTTOM DEPTH OF LAYER " + n);
+  if (layer.XBOT < xtop)
+    refuse(r, "THE BOTTOM DEPTH OF LAYER " + n + " IS " + shown(layer.XBOT) + "; IT MUST NOT LIE ABOVE THE LAYER'S TOP AT " +
+                  shown(xtop));
+  if (layer.XBOT * (si ? kFtPerM : 1) > kDeepestProfile)
+    refuse(r, "THE BOTTOM DEPTH OF LAYER " + n + " IS " + shown(layer.XBOT) + "; THE PROFILE MAY REACH AT MOST " +
+                  (si ? "914 M" : "3000 FT"));
 
   readLayerEnd(r, layer, index, true);
   readLayerEnd(r, layer, index, false);
@@ -103,11 +152,14 @@ Layer readLayer(GroupReader& r, int index, Real xtop) {
   if (layer.KSOIL == kSand) {
     r.beginGroup();
     layer.sandMethod = r.integer("SIDE FRICTION METHOD OF LAYER " + n);
+    if (layer.sandMethod < 1 || layer.sandMethod > 3)
+      refuse(r, "THE SIDE FRICTION METHOD OF LAYER " + n + " IS " + std::to_string(layer.sandMethod) +
+                    "; IT MUST BE 1 (Ko), 2 (BETA) OR 3 (CHEN AND KULHAWY)");
   }
   if (layer.KSOIL == kSand || layer.KSOIL == kClay || layer.KSOIL == kClayShale) {
     r.beginGroup();
-    layer.top.COEF = r.real("SIDE COEFFICIENT AT THE TOP OF LAYER " + n);
-    layer.bottom.COEF = r.real("SIDE COEFFICIENT AT THE BOTTOM OF LAYER " + n);
+    layer.top.COEF = bounded(r, "SIDE COEFFICIENT AT THE TOP OF LAYER " + n);
+    layer.bottom.COEF = bounded(r, "SIDE COEFFICIENT AT THE BOTTOM OF LAYER " + n);
   }
   for (LayerEnd* e : {&layer.top, &layer.bottom}) {
     if (std::fabs(e->TRANLM) < 1e-10f) e->TRANLM = kNoLimit;
@@ -156,8 +208,11 @@ RunModel readProject(std::istream& in, RunFiles& files) {
   r.beginGroup();
   m.METHOD = r.integer("COMPUTATION METHOD CODE METHOD");
   m.KCYCL = r.integer("LOADING CODE KCYCL");
-  m.RCYCL = r.real("UPLIFT REDUCTION FACTOR RCYCL");
-  m.PINC = r.real("OUTPUT INCREMENT PINC");
+  m.RCYCL = m.uplift() ? positive(r, "UPLIFT REDUCTION FACTOR RCYCL") : r.real("UPLIFT REDUCTION FACTOR RCYCL");
+  // 0 asks for the default increment of one foot (one metre in an SI project).
+  m.PINC = notNegative(r, "OUTPUT INCREMENT PINC");
+  if (m.PINC > 0 && m.PINC < 0.1f)
+    refuse(r, "THE OUTPUT INCREMENT PINC IS " + shown(m.PINC) + "; IT MUST BE 0 (ONE FOOT OR ONE METRE) OR AT LEAST 0.1");
   m.IMOD = r.integer("END BEARING OPTION IMOD");
   m.NLRFD = r.integer("DESIGN METHOD CODE NLRFD");
   m.IPENT = r.integer("MULTIPLE LENGTHS CODE IPENT");
@@ -167,13 +222,25 @@ RunModel readProject(std::istream& in, RunFiles& files) {
   m.PrintTZCurves = r.integer("EXTRA T-Z CURVES CODE");
 
   r.beginGroup();
-  m.DSTART = r.real("MINIMUM SHAFT DIAMETER DSTART");
-  m.DIALIM = r.real("MAXIMUM SHAFT DIAMETER DIALIM");
+  const Real largestDiameter = m.si() ? kLargestDiameter / kFtPerM : kLargestDiameter;
+  auto diameter = [&](const std::string& what, bool zeroAllowed) {
+    const Real v = zeroAllowed ? notNegative(r, what) : positive(r, what);
+    if (v > largestDiameter)
+      refuse(r, "THE " + what + " IS " + shown(v) + "; IT MAY BE AT MOST " + (m.si() ? "30 M" : "100 FT"));
+    return v;
+  };
+  m.DSTART = diameter("MINIMUM SHAFT DIAMETER DSTART", false);
+  // 0 means the minimum diameter.
+  m.DIALIM = diameter("MAXIMUM SHAFT DIAMETER DIALIM", true);
   m.RATIO = r.real("BASE TO SHAFT DIAMETER RATIO");
+  if (m.RATIO != 0 && !(m.RATIO >= 1 && m.RATIO <= 10))
+    refuse(r, "THE BASE TO SHAFT DIAMETER RATIO IS " + shown(m.RATIO) + "; IT MUST BE 0 (NO BELL) OR 1 TO 10");
   m.BELANGL = r.real("BELL ANGLE");
-  m.TOPLENG = r.real("IGNORED TOP PORTION");
-  m.BS = r.real("IGNORED BOTTOM PORTION");
-  m.EPILE = r.real("SHAFT MODULUS EPILE");
+  if (m.RATIO > 1 && !(m.BELANGL > 0 && m.BELANGL < 90))
+    refuse(r, "THE BELL ANGLE IS " + shown(m.BELANGL) + "; A BELL NEEDS AN ANGLE ABOVE 0 AND BELOW 90 DEGREES");
+  m.TOPLENG = notNegative(r, "IGNORED TOP PORTION");
+  m.BS = notNegative(r, "IGNORED BOTTOM PORTION");
+  m.EPILE = positive(r, "SHAFT MODULUS EPILE");
 
   r.beginGroup();
   const int layerCount = r.integer("NUMBER OF LAYERS");
@@ -181,22 +248,23 @@ RunModel readProject(std::istream& in, RunFiles& files) {
     throw InputError{r.lineNumber(), r.itemNumber(),
                      "THE NUMBER OF LAYERS IS " + std::to_string(layerCount) + "; IT MUST BE 1 TO 40"};
   }
-  m.WTD = r.real("WATER TABLE DEPTH");
-  m.DGH = r.real(m.METHOD == 2 ? "SHAFT LENGTH" : "DESIGN LOAD");
-  m.FST = r.real("FACTOR OF SAFETY ON SIDE FRICTION");
-  m.FSB = r.real("FACTOR OF SAFETY ON BASE CAPACITY");
+  m.WTD = bounded(r, "WATER TABLE DEPTH");
+  m.DGH = positive(r, m.METHOD == 2 ? "SHAFT LENGTH" : "DESIGN LOAD");
+  // The factors of safety divide the ultimate resistances in an ASD run; LRFD does not use them.
+  m.FST = m.lrfd() ? r.real("FACTOR OF SAFETY ON SIDE FRICTION") : positive(r, "FACTOR OF SAFETY ON SIDE FRICTION");
+  m.FSB = m.lrfd() ? r.real("FACTOR OF SAFETY ON BASE CAPACITY") : positive(r, "FACTOR OF SAFETY ON BASE CAPACITY");
 
   if (m.IPENT >= 1) {
     r.beginGroup();
-    m.PDMIN = r.real("MINIMUM SHAFT LENGTH PDMIN");
-    m.PDINCR = r.real("SHAFT LENGTH INCREMENT PDINCR");
+    m.PDMIN = notNegative(r, "MINIMUM SHAFT LENGTH PDMIN");
+    m.PDINCR = notNegative(r, "SHAFT LENGTH INCREMENT PDINCR");
     applyLengthDefaults(m, 0.7f, false);
   }
   if (m.IChart >= 1) {
     r.beginGroup();
-    m.PDMIN = r.real("MINIMUM SHAFT LENGTH PDMIN");
-    m.PDINCR = r.real("SHAFT LENGTH INCREMENT PDINCR");
-    m.DIAMINCR = r.real("DIAMETER INCREMENT DIAMINCR");
+    m.PDMIN = notNegative(r, "MINIMUM SHAFT LENGTH PDMIN");
+    m.PDINCR = notNegative(r, "SHAFT LENGTH INCREMENT PDINCR");
+    m.DIAMINCR = notNegative(r, "DIAMETER INCREMENT DIAMINCR");
     m.NPOINTPD = r.integer("NUMBER OF DESIGN-CHART SETTLEMENTS");
     if (m.NPOINTPD < 0 || m.NPOINTPD > kMaxChartSettlements) {
       throw InputError{r.lineNumber(), r.itemNumber(),
@@ -205,7 +273,7 @@ RunModel readProject(std::istream& in, RunFiles& files) {
     }
     r.beginGroup();
     for (int i = 0; i < m.NPOINTPD; ++i)
-      m.PDSETT[static_cast<std::size_t>(i)] = r.real("DESIGN-CHART SETTLEMENT " + std::to_string(i + 1));
+      m.PDSETT[static_cast<std::size_t>(i)] = bounded(r, "DESIGN-CHART SETTLEMENT " + std::to_string(i + 1));
     applyLengthDefaults(m, 0.3f, true);
   }
   if (m.METHOD == 2) m.designDepth = m.DGH;
@@ -214,7 +282,7 @@ RunModel readProject(std::istream& in, RunFiles& files) {
 
   for (int i = 1; i <= layerCount; ++i) {
     const Real xtop = m.layers.empty() ? 0 : m.layers.back().XBOT;
-    m.layers.push_back(readLayer(r, i, xtop));
+    m.layers.push_back(readLayer(r, i, xtop, m.si()));
     const int type = m.layers.back().KSOIL;
     if (type == kStrongRockSideOrTip || type == kWeakRock || type == kStrongRock) ++m.rockLayerCount;
   }
@@ -229,7 +297,7 @@ RunModel readProject(std::istream& in, RunFiles& files) {
     }
     r.beginGroup();
     for (int i = 0; i < count; ++i)
-      m.extraTzDepths.push_back(r.real("EXTRA T-Z DEPTH " + std::to_string(i + 1)));
+      m.extraTzDepths.push_back(bounded(r, "EXTRA T-Z DEPTH " + std::to_string(i + 1)));
   }
   if (m.designDepth > m.layers.back().XBOT) writeProfileTooShortWarning(files);
 

@@ -5,35 +5,47 @@
 namespace talmo {
 namespace {
 
-std::string eFields(std::initializer_list<Real> values) {
-  std::string out;
-  for (Real v : values) out += " " + fmt::E(v, 10, 3);
-  return out;
+// One record of blank-separated E10.3 fields.
+void appendFields(std::string& out, std::initializer_list<Real> values) {
+  for (Real v : values) {
+    out += ' ';
+    fmt::appendE(out, v, 10, 3);
+  }
+  out += '\n';
 }
-
-int pointCount(const PlotCurve& c) { return static_cast<int>(c.depthPoints.size()) + 2; }
 
 }  // namespace
 
-void writePlotFile(TextOut& plot, const std::vector<PlotCurve>& curves, int ID2) {
-  const int P = curves.empty() ? 2 : pointCount(curves.front());
+PlotCurveRecords plotCurveRecords(const PlotCurve& curve) {
+  PlotCurveRecords r;
+  r.pointCount = static_cast<int>(curve.depthPoints.size()) + 2;
+  const Real firstDepth = curve.depthPoints.empty() ? 0 : curve.depthPoints.front()[0];
+  r.depthPoints.reserve(90 * curve.depthPoints.size() + 100);
+  r.depthPoints += "   0.0  0.0  0.0  0.0  0.0 0.0  0.0  \n";
+  r.depthPoints += ' ';
+  fmt::appendE(r.depthPoints, firstDepth, 10, 3);
+  r.depthPoints += "   0.0   0.0  0.0 0.0  0.0  0.0 \n";
+  for (const auto& p : curve.depthPoints) {
+    appendFields(r.depthPoints, {p[0], p[1], p[2], p[3], p[4]});
+    appendFields(r.depthPoints, {p[5], p[6]});
+  }
+  for (std::size_t k = 0; k < 3; ++k) {
+    r.settlement[k].reserve(45 * curve.settlement[k].size());
+    for (const auto& s : curve.settlement[k]) appendFields(r.settlement[k], {s[0], s[1], s[2], s[3]});
+  }
+  return r;
+}
+
+void writePlotFile(TextOut& plot, const std::vector<PlotCurveRecords>& curves, int ID2) {
+  const int P = curves.empty() ? 2 : curves.front().pointCount;
   plot.line(fmt::listInt(static_cast<long long>(curves.size())) + fmt::listInt(P) + fmt::listInt(ID2));
   for (std::size_t i = 0; i < curves.size(); ++i) {
-    const PlotCurve& curve = curves[i];
-    const Real firstDepth = curve.depthPoints.empty() ? 0 : curve.depthPoints.front()[0];
-    plot.line("   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ");
-    plot.line(" " + fmt::E(firstDepth, 10, 3) + "   0.0   0.0  0.0 0.0  0.0  0.0 ");
-    for (const auto& p : curve.depthPoints) {
-      plot.line(eFields({p[0], p[1], p[2], p[3], p[4]}));
-      plot.line(eFields({p[5], p[6]}));
-    }
+    const PlotCurveRecords& curve = curves[i];
+    plot.appendText(curve.depthPoints);
     const int kinds = ID2 > 2 ? 3 : 1;
-    for (int k = 0; k < kinds; ++k) {
-      for (const auto& s : curve.settlement[static_cast<std::size_t>(k)])
-        plot.line(eFields({s[0], s[1], s[2], s[3]}));
-    }
+    for (int k = 0; k < kinds; ++k) plot.appendText(curve.settlement[static_cast<std::size_t>(k)]);
     if (i + 1 < curves.size()) {
-      plot.line(fmt::listInt(static_cast<long long>(i + 2)) + fmt::listInt(pointCount(curves[i + 1])) +
+      plot.line(fmt::listInt(static_cast<long long>(i + 2)) + fmt::listInt(curves[i + 1].pointCount) +
                 fmt::listInt(0));
     }
   }

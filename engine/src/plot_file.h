@@ -3,6 +3,7 @@
 // depth points of the capacity curves, and the curve separators. Values are in ft and tons for
 // an English project, in m and kN for an SI project.
 #include <array>
+#include <string>
 #include <vector>
 
 #include "real.h"
@@ -18,7 +19,17 @@ struct PlotCurve {
   std::array<std::vector<std::array<Real, 4>>, 3> settlement;
 };
 
+// A curve's records as the plot file holds them, formatted as soon as the curve is known (by the
+// case that computed it): the two leading points and the depth points, then the load-settlement
+// points of each curve kind.
+struct PlotCurveRecords {
+  std::string depthPoints;
+  std::array<std::string, 3> settlement;
+  int pointCount = 2;  // depth points and the two leading ones
+};
+PlotCurveRecords plotCurveRecords(const PlotCurve& curve);
+
 // ID2 is 3 when the upper- and lower-bound blocks follow each trend block, else 2.
-void writePlotFile(TextOut& plot, const std::vector<PlotCurve>& curves, int ID2);
+void writePlotFile(TextOut& plot, const std::vector<PlotCurveRecords>& curves, int ID2);
 
 }  // namespace talmo

@@ -21,8 +21,11 @@ std::vector<Layer> wholeFootLayers(const std::vector<Layer>& layers) {
 }
 
 std::size_t layerIndexAt(const std::vector<Layer>& layers, Real depth) {
+  // A depth computed as a sum or product of lengths (a shaft tip 20.0000019 ft for 20 ft) lies
+  // on a layer bottom within a thousandth of a foot: it belongs to the layer above, as the exact
+  // depth does.
   for (std::size_t i = 0; i < layers.size(); ++i)
-    if (depth <= layers[i].XBOT) return i;
+    if (depth <= layers[i].XBOT + 1e-3f) return i;
   return layers.empty() ? 0 : layers.size() - 1;
 }
 
@@ -34,14 +37,34 @@ Real interpolate(const Layer& layer, Real LayerEnd::*field, Real z) {
 }
 
 LayerEnd interpolate(const Layer& layer, Real z) {
-  LayerEnd at;
-  for (Real LayerEnd::*field :
-       {&LayerEnd::NC, &LayerEnd::GAMMA, &LayerEnd::PHI, &LayerEnd::CU, &LayerEnd::BLOWS,
-        &LayerEnd::TRANLM, &LayerEnd::EBMAX, &LayerEnd::COEF, &LayerEnd::QUR, &LayerEnd::QUCON,
-        &LayerEnd::CS, &LayerEnd::DISCT, &LayerEnd::BDS, &LayerEnd::EL, &LayerEnd::RQD,
-        &LayerEnd::POISSON, &LayerEnd::ICOND, &LayerEnd::SLUMP, &LayerEnd::IFA})
-    at.*field = interpolate(layer, field, z);
-  return at;
+  // Field by field as interpolate(layer, field, z) does, written out so the compiler sees
+  // straight-line code.
+  const Real thickness = layer.XBOT - layer.XTOP;
+  if (thickness <= 0) return layer.top;
+  const LayerEnd& t = layer.top;
+  const LayerEnd& b = layer.bottom;
+  auto at = [&](Real LayerEnd::*field) { return t.*field + (b.*field - t.*field) * z / thickness; };
+  LayerEnd e;
+  e.NC = at(&LayerEnd::NC);
+  e.GAMMA = at(&LayerEnd::GAMMA);
+  e.PHI = at(&LayerEnd::PHI);
+  e.CU = at(&LayerEnd::CU);
+  e.BLOWS = at(&LayerEnd::BLOWS);
+  e.TRANLM = at(&LayerEnd::TRANLM);
+  e.EBMAX = at(&LayerEnd::EBMAX);
+  e.COEF = at(&LayerEnd::COEF);
+  e.QUR = at(&LayerEnd::QUR);
+  e.QUCON = at(&LayerEnd::QUCON);
+  e.CS = at(&LayerEnd::CS);
+  e.DISCT = at(&LayerEnd::DISCT);
+  e.BDS = at(&LayerEnd::BDS);
+  e.EL = at(&LayerEnd::EL);
+  e.RQD = at(&LayerEnd::RQD);
+  e.POISSON = at(&LayerEnd::POISSON);
+  e.ICOND = at(&LayerEnd::ICOND);
+  e.SLUMP = at(&LayerEnd::SLUMP);
+  e.IFA = at(&LayerEnd::IFA);
+  return e;
 }
 
 namespace {

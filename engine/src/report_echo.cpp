@@ -46,7 +46,7 @@ struct EchoedLayer {
   bool phiEstimated = false, coefEstimated = false, ncEstimated = false;
 };
 
-EchoedLayer estimatesFor(const Layer& layer, const std::vector<Real>& stress, Real D) {
+EchoedLayer estimatesFor(const Layer& layer, const std::vector<Real>& stress) {
   EchoedLayer e;
   e.top.PHI = layer.top.PHI;
   e.bottom.PHI = layer.bottom.PHI;
@@ -55,13 +55,9 @@ EchoedLayer estimatesFor(const Layer& layer, const std::vector<Real>& stress, Re
   e.top.NC = layer.top.NC;
   e.bottom.NC = layer.bottom.NC;
   if (layer.KSOIL == kClay || layer.KSOIL == kClayShale) {
-    const CohesiveDefaults d = cohesiveDefaults(layer, D);
-    e.top.COEF = d.alphaTop;
-    e.bottom.COEF = d.alphaBottom;
-    e.coefEstimated = d.alphaEstimated;
-    e.top.NC = d.NCTop;
-    e.bottom.NC = d.NCBottom;
-    e.ncEstimated = d.ncEstimated;
+    // The defaults are already in the layer (applyCohesiveDefaults).
+    e.coefEstimated = layer.alphaEstimated;
+    e.ncEstimated = layer.ncEstimated;
   } else if (layer.KSOIL == kSand || layer.KSOIL == kGravellySand || layer.KSOIL == kGravel) {
     const CohesionlessDefaults d = cohesionlessDefaults(layer, effectiveStressAt(stress, layer.XTOP),
                                                         effectiveStressAt(stress, layer.XBOT));
@@ -70,7 +66,9 @@ EchoedLayer estimatesFor(const Layer& layer, const std::vector<Real>& stress, Re
     e.phiEstimated = d.phiEstimated;
     e.top.COEF = d.COEFTop;
     e.bottom.COEF = d.COEFBottom;
-    e.coefEstimated = d.coefEstimated;
+    // Ko left at 0 is simply held at its lower limit, not estimated from other parameters:
+    // only beta and m carry the mark.
+    e.coefEstimated = d.coefEstimated && !(layer.KSOIL == kSand && layer.sandMethod == 1);
   }
   return e;
 }
@@ -137,7 +135,7 @@ std::vector<std::string> endBlock(const Layer& layer, const LayerEnd& end, const
   if (layer.KSOIL == kSand || layer.KSOIL == kGravellySand || layer.KSOIL == kGravel) {
     if (method == 1) {
       lines.push_back("       SIDE FRICTION PROCEDURE: Ko METHOD");
-      lines.push_back(echoLine("LATERAL EARTH-PRESSURE COEFFICIENT - Ko", est.COEF, coefMark));
+      lines.push_back(echoLine("LATERAL EARTH-PRESSURE COEFFICIENT - Ko", est.COEF, &kMarkNone));
     } else if (method == 3) {
       lines.push_back("       SIDE FRICTION PROCEDURE, KULHAWY AND CHEN METHOD");
       lines.push_back(echoLine("PRECONSOLIDATION STRESS EXPONENT - M", est.COEF, coefMark));
@@ -163,7 +161,7 @@ bool writeSoilInformation(const RunModel& m, TextOut& report, const PrintUnits& 
   bool anyEstimated = false;
   for (std::size_t i = 0; i < m.layers.size(); ++i) {
     const Layer& layer = m.layers[i];
-    const EchoedLayer est = estimatesFor(layer, stress, m.DSTART);
+    const EchoedLayer est = estimatesFor(layer, stress);
     anyEstimated = anyEstimated || est.phiEstimated || est.coefEstimated || est.ncEstimated;
     const std::string indent(layer.KSOIL <= kClayShale ? 5 : 4, ' ');
     report.line(indent + "LAYER NO" + fmt::I(static_cast<long long>(i + 1), 3) + typeText(layer.KSOIL));

@@ -24,6 +24,10 @@ constexpr std::array<Real, 40> kInfluence = {
 Real strongRockModulusRatio(Real RQD) { return lookup(kRqd, kModulusRatio, RQD); }
 
 Real socketInfluenceFactor(Real LOverD, Real EcOverEm) {
+  // A shaft softer than ten times the rock mass takes the curve of 10, except that a slender
+  // socket (L/D of 20 or more) then settles with 0.385 rather than the curve's 0.365.
+  constexpr Real kSoftShaftSlenderSocket = 0.385f;
+  if (EcOverEm < kStiffnessRows.front() && LOverD >= kSlendernessColumns.back()) return kSoftShaftSlenderSocket;
   return lookup(kStiffnessRows, kSlendernessColumns, kInfluence, EcOverEm, LOverD);
 }
 

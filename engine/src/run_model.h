@@ -61,6 +61,9 @@ struct Layer {
   Real RS = 1;         // LRFD resistance factor, side
   Real RB = 1;         // LRFD resistance factor, tip
   int sandMethod = 0;  // 1 Ko, 2 beta, 3 Chen and Kulhawy (sand only)
+  // Clay and clay shale: alpha and Nc left at 0 and replaced by the defaults (report mark).
+  bool alphaEstimated = false;
+  bool ncEstimated = false;
 };
 
 struct RunModel {

@@ -1,10 +1,14 @@
 #include "run_setup.h"
 
 #include <ctime>
+#include <exception>
 #include <fstream>
+#include <system_error>
 
 #include "driver.h"
+#include "folder_lock.h"
 #include "fixed_format.h"
+#include "json_results.h"
 #include "report_first_lines.h"
 #include "run_files.h"
 
@@ -136,7 +140,38 @@ std::vector<std::string> dateBlock(const LocalTime& now) {
           ""};
 }
 
-int runAnalysis(const RunNames& names, const RunOptions& options) {
+namespace {
+
+// A result file that cannot be created stops the run before any computation: the framed error
+// block names it and the reason, in whichever of the report and the runtime notes could be
+// opened, so that the user who opens either finds the explanation.
+struct UnwritableFile {
+  std::string name;
+  std::string reason;
+};
+
+void writeOutputError(RunFiles& files, const std::vector<UnwritableFile>& unwritable) {
+  std::vector<std::string> lines;
+  for (const auto& u : unwritable) {
+    lines.push_back("THE RESULT FILE CANNOT BE CREATED:");
+    lines.push_back("  " + u.name);
+    lines.push_back("  (" + u.reason + ")");
+  }
+  lines.push_back("THE ANALYSIS WAS STOPPED; NO RESULTS WERE COMPUTED.");
+  writeErrorBlock(files, lines);
+}
+
+// The temporaries merged into the plot file and the curve listing.
+void removeTemporaries(const RunFiles& files) {
+  std::error_code ec;
+  for (const auto& n : {files.names.settlementListing, files.names.tzPlot, files.names.qwPlot,
+                        files.names.loadSettlementPlot})
+    if (!n.empty()) std::filesystem::remove(n, ec);
+  std::filesystem::remove(files.tzDiamPath(), ec);
+}
+
+// One run, with the folder already locked.
+int runInLockedFolder(const RunNames& names, const RunOptions& options) {
   RunFiles files;
   files.names = names;
   files.workDir = options.workDir;
@@ -144,12 +179,14 @@ int runAnalysis(const RunNames& names, const RunOptions& options) {
 
   files.chart.open(files.chartPath());
   files.tzDiam.open(files.tzDiamPath());
+  // The plot file takes TZDIAM.DAT's records from this run's own copy.
+  files.tzDiam.keepRecords();
 
   // The output files in the order of their channels; each replaces an earlier run's content.
   std::ifstream project;
   if (!names.project.empty()) project.open(names.project, std::ios::binary);
   // A named output that cannot be created would lose results silently: the run stops.
-  std::vector<std::string> unwritable;
+  std::vector<UnwritableFile> unwritable;
   const std::pair<TextOut*, const std::string*> outputs[] = {
       {&files.report, &names.report},
       {&files.plot, &names.plot},
@@ -160,12 +197,20 @@ int runAnalysis(const RunNames& names, const RunOptions& options) {
       {&files.qwPlot, &names.qwPlot},
       {&files.loadSettlementPlot, &names.loadSettlementPlot}};
   for (const auto& [out, name] : outputs)
-    if (!out->open(*name) && !name->empty()) unwritable.push_back(*name);
-  if (!files.chart.isOpen()) unwritable.push_back(files.chartPath().string());
-  if (!files.tzDiam.isOpen()) unwritable.push_back(files.tzDiamPath().string());
+    if (!out->open(*name) && !name->empty()) unwritable.push_back({*name, out->openError()});
+  if (!files.chart.isOpen()) unwritable.push_back({files.chartPath().string(), files.chart.openError()});
+  if (!files.tzDiam.isOpen()) unwritable.push_back({files.tzDiamPath().string(), files.tzDiam.openError()});
+  std::ofstream json;
+  if (!options.jsonResults.empty()) {
+    json.open(options.jsonResults, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!json) unwritable.push_back({options.jsonResults.string(), "the file could not be opened for writing"});
+  }
   if (!unwritable.empty()) {
     if (options.consoleOut)
-      for (const auto& n : unwritable) *options.consoleOut << "Cannot write the file " << n << '\n';
+      for (const auto& u : unwritable)
+        *options.consoleOut << "Cannot write the file " << u.name << " (" << u.reason << ")\n";
+    writeOutputError(files, unwritable);
+    if (options.removeTemporaries) removeTemporaries(files);
     return kStatusOutputError;
   }
 
@@ -177,13 +222,22 @@ int runAnalysis(const RunNames& names, const RunOptions& options) {
   writeLines(files.report, date);
   writeLines(files.curveListing, date);
 
+  RunResults results;
+  if (json.is_open()) files.runtime.keepCopy(&results.runtimeLines);
   int status = kStatusCompleted;
   if (!project.is_open()) {
     writeInputError(files, InputError{0, 0, "THE PROJECT FILE CANNOT BE OPENED: " + names.project});
     if (options.consoleOut) *options.consoleOut << "Cannot open the project file " << names.project << '\n';
     status = kStatusInputError;
   } else {
-    status = runDriver(project, files, options);
+    try {
+      status = runDriver(project, files, options, json.is_open() ? &results : nullptr);
+    } catch (const std::exception& e) {
+      // Nothing may end a run without an explanation in its files.
+      writeErrorBlock(files, {"THE ANALYSIS STOPPED BECAUSE OF AN INTERNAL FAILURE:", std::string("  ") + e.what(),
+                              "THE RESULTS OF THIS RUN ARE INCOMPLETE."});
+      status = kStatusInternalFailure;
+    }
   }
 
   // Close the temporaries, append them to their final files, close everything.
@@ -195,16 +249,27 @@ int runAnalysis(const RunNames& names, const RunOptions& options) {
   constexpr std::size_t kRecordWidth = 80;
   files.curveListing.appendFileFixedWidth(names.settlementListing, kRecordWidth);
   files.plot.appendFileFixedWidth(names.tzPlot, kRecordWidth);
-  files.plot.appendFileFixedWidth(files.tzDiamPath(), kRecordWidth);
+  files.plot.appendRecordsFixedWidth(files.tzDiam.records(), kRecordWidth);
   files.plot.appendFileFixedWidth(names.qwPlot, kRecordWidth);
   files.plot.appendFileFixedWidth(names.loadSettlementPlot, kRecordWidth);
+  if (json.is_open()) writeJsonResults(json, files.names, status, results);
+  if (options.removeTemporaries) removeTemporaries(files);
   return status;
+}
+
+}  // namespace
+
+int runAnalysis(const RunNames& names, const RunOptions& options) {
+  const FolderLock lock(options.workDir);
+  return runInLockedFolder(names, options);
 }
 
 int runFromNamesFile(const RunOptions& options) {
   if (options.consoleOut) {
     *options.consoleOut << "Talmo: vertically loaded drilled shaft analysis\n";
   }
+  // names.dat is the run's first file: the folder is locked before it is read.
+  const FolderLock lock(options.workDir);
   std::ifstream namesFile(options.workDir / "names.dat", std::ios::binary);
   NamesFileContent content = readNamesFile(namesFile);
   namesFile.close();
@@ -222,7 +287,20 @@ int runFromNamesFile(const RunOptions& options) {
                     &content.names.qwPlot, &content.names.loadSettlementPlot})
       anchor(*n);
   }
-  return runAnalysis(content.names, options);
+  return runInLockedFolder(content.names, options);
+}
+
+const char* statusMeaning(int status) {
+  switch (status) {
+    case kStatusCompleted: return "completed";
+    case kStatusStrengthCurveDepth: return "a depth lies beyond the extent of the input strength curve";
+    case kStatusStrengthCurveValue: return "a value lies beyond the extent of the input strength curve";
+    case kStatusTransferLimit: return "a value lies beyond the input maximum load transfer";
+    case kStatusNeedAnotherLayer: return "NEED ANOTHER SOIL LAYER";
+    case kStatusInputError: return "the project file could not be read";
+    case kStatusOutputError: return "a result file could not be created";
+    default: return "an unexpected failure inside the engine";
+  }
 }
 
 RunNames namesForProject(const std::filesystem::path& project) {

@@ -1,5 +1,7 @@
 #include "settlement_output.h"
 
+#include <algorithm>
+
 #include "fixed_format.h"
 
 namespace talmo {
@@ -30,8 +32,12 @@ void writeTzTable(TextOut& out, const std::vector<TransferCurve>& curves, const 
     const TransferCurve& c = curves[i];
     out.line(fmt::X(8) + fmt::I(static_cast<long long>(i + 1), 5) +
              fmt::I(static_cast<long long>(c.points.size()), 11) + fmt::E(u.depth(c.depth), 16, 4));
-    for (const CurvePoint& p : c.points)
-      out.line(fmt::X(40) + fmt::E(u.transfer(p.value), 17, 4) + fmt::E(u.movement(p.movement), 16, 4));
+    for (const CurvePoint& p : c.points) {
+      std::string row = fmt::X(40);
+      fmt::appendE(row, u.transfer(p.value), 17, 4);
+      fmt::appendE(row, u.movement(p.movement), 16, 4);
+      out.line(row);
+    }
   }
 }
 
@@ -45,8 +51,12 @@ void writeQwTable(TextOut& out, const TransferCurve& curve, const SettlementUnit
   out.line();
   out.line("          TIP   LOAD        TIP MOVEMENT");
   out.line(std::string("            (") + u.loadUnit() + ")              (" + u.movementUnit() + ")");
-  for (const CurvePoint& p : curve.points)
-    out.line(fmt::E(u.load(p.value), 18, 4) + fmt::E(u.movement(p.movement), 19, 4));
+  for (const CurvePoint& p : curve.points) {
+    std::string row;
+    fmt::appendE(row, u.load(p.value), 18, 4);
+    fmt::appendE(row, u.movement(p.movement), 19, 4);
+    out.line(row);
+  }
 }
 
 void writeLoadSettlementTable(TextOut& report, CurveKind kind, const LoadTransferPass& pass,
@@ -60,8 +70,10 @@ void writeLoadSettlementTable(TextOut& report, CurveKind kind, const LoadTransfe
   report.line(fmt::X(4) + fmt::padRight("", 8) + fmt::padRight(lu, 16) + fmt::padRight(mu, 16) +
               fmt::padRight(lu, 16) + mu);
   for (const TipSolution& s : pass.points) {
-    report.line(fmt::X(4) + fmt::E(u.load(s.headLoad), 16, 4) + fmt::E(u.movement(s.headMovement), 16, 4) +
-                fmt::E(u.load(s.tipLoad), 16, 4) + fmt::E(u.movement(s.tipMovement), 16, 4));
+    std::string row = fmt::X(4);
+    for (Real v : {u.load(s.headLoad), u.movement(s.headMovement), u.load(s.tipLoad), u.movement(s.tipMovement)})
+      fmt::appendE(row, v, 16, 4);
+    report.line(row);
   }
   if (!pass.definedPoints.empty()) {
     report.line();
@@ -115,12 +127,15 @@ void writeQwPlotCurve(TextOut& out, const TransferCurve& curve, int caseNumber, 
   for (const CurvePoint& p : curve.points) out.line(pair(u.load(p.value), u.movement(p.movement)));
 }
 
-void writeLoadDistribution(TextOut& out, const std::vector<TipSolution>& points, const SettlementUnits& u) {
+void writeLoadDistribution(TextOut& out, const std::vector<TipSolution>& points, Real L, int rows,
+                           const SettlementUnits& u) {
+  rows = std::max(rows, 1);
   for (const TipSolution& s : points) {
-    // Head down: the load at the top of each segment.
-    for (auto it = s.segments.rbegin(); it != s.segments.rend(); ++it) {
-      out.line(fmt::X(3) + fmt::E(u.depth(it->topDepth), 10, 3) + fmt::X(3) + fmt::E(u.load(it->totalLoad), 10, 3) +
-               fmt::X(3) + fmt::E(u.movement(it->totalMovement), 10, 3));
+    for (int k = 0; k < rows; ++k) {
+      const Real depth = L * static_cast<Real>(k) / static_cast<Real>(rows);
+      const AxialState a = axialStateAt(s, L, depth);
+      out.line(fmt::X(3) + fmt::E(u.depth(depth), 10, 3) + fmt::X(3) + fmt::E(u.load(a.load), 10, 3) + fmt::X(3) +
+               fmt::E(u.movement(a.movement), 10, 3));
     }
   }
 }

@@ -56,7 +56,10 @@ void writeTzPlotCurve(TextOut& out, const TransferCurve& curve, int number, bool
 // A q-w curve record (I5,F10.2,I5) and its points, tip load first.
 void writeQwPlotCurve(TextOut& out, const TransferCurve& curve, int caseNumber, Real Dft, int diameterIndex,
                       const SettlementUnits& u);
-// Fifteen load-distribution curves, each point the depth, the axial load and the movement.
-void writeLoadDistribution(TextOut& out, const std::vector<TipSolution>& points, const SettlementUnits& u);
+// Fifteen load-distribution curves, each point the depth, the axial load and the movement, at
+// `rows` depths from the head down, one shaft length L (in) / rows apart: one point per printed
+// depth of the capacity table, as the plot file's reader expects.
+void writeLoadDistribution(TextOut& out, const std::vector<TipSolution>& points, Real L, int rows,
+                           const SettlementUnits& u);
 
 }  // namespace talmo

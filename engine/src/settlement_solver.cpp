@@ -35,12 +35,59 @@ Real depthOutsideCurves(const ShaftModel& shaft, std::span<const TransferCurve> 
   const Real h = segmentLength(shaft);
   for (int s = 0; s < std::max(1, shaft.NS); ++s) {
     const Real zm = midDepth(shaft, h, s);
-    if (zm >= shaft.TOPLENG && sideTransferAt(sideCurves, zm, 0).beyondExtent) return zm;
+    if (carriesSide(shaft, zm) && sideTransferAt(sideCurves, zm, 0).beyondExtent) return zm;
   }
   return -1;
 }
 
+// The side transfer at the mid depth of every segment, in the solution's order (tip upward);
+// none outside the load-carrying zone. The depths are the same for every tip movement.
+std::vector<DepthTransfer> segmentTransfers(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
+  const int NS = std::max(1, shaft.NS);
+  const Real h = segmentLength(shaft);
+  const bool share = shareMovements(sideCurves);
+  std::vector<DepthTransfer> transfers;
+  transfers.reserve(static_cast<std::size_t>(NS));
+  for (int s = 0; s < NS; ++s) {
+    const Real depth = midDepth(shaft, h, s);
+    transfers.emplace_back(carriesSide(shaft, depth) ? sideCurves : std::span<const TransferCurve>(), depth, share);
+  }
+  return transfers;
+}
+
+// The solution for tip movement wt with the segments' side transfers found beforehand.
+TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTransfer> transfers,
+                               const TransferCurve& qwCurve, Real wt, const SolverOptions& options);
+
 }  // namespace
+
+bool carriesSide(const ShaftModel& shaft, Real zm) {
+  if (zm < shaft.TOPLENG - kDepthToleranceIn) return false;
+  return zm <= shaft.sideBottom + kDepthToleranceIn;
+}
+
+int segmentsOfAtMostOneFoot(Real L) {
+  // A length a rounding error above a whole foot keeps the whole number of segments.
+  const Real feet = std::ceil(L - 1e-4f);
+  return feet >= 1 ? static_cast<int>(std::min<Real>(feet, 1e6f)) : 1;
+}
+
+AxialState axialStateAt(const TipSolution& s, Real L, Real depth) {
+  // Segment ends from the tip upward: the tip, then each segment's top.
+  Real belowDepth = L;
+  AxialState below{s.tipLoad, s.tipMovement};
+  for (const SegmentResult& seg : s.segments) {
+    const AxialState above{seg.totalLoad, seg.totalMovement};
+    if (depth >= seg.topDepth) {
+      const Real span = belowDepth - seg.topDepth;
+      const Real t = span > 0 ? std::clamp((depth - seg.topDepth) / span, Real(0), Real(1)) : 0;
+      return {above.load + (below.load - above.load) * t, above.movement + (below.movement - above.movement) * t};
+    }
+    belowDepth = seg.topDepth;
+    below = above;
+  }
+  return below;  // at or above the head
+}
 
 std::array<Real, kTipMovementCount> standardTipMovements(Real D) {
   std::array<Real, kTipMovementCount> w = {1e-5f, 5e-5f, 1e-4f, 0.005f, 0.0075f, 0.01f, 0.025f, 0.05f,
@@ -70,6 +117,13 @@ Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
 
 TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                              const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
+  return solveWithTransfers(shaft, segmentTransfers(shaft, sideCurves), qwCurve, wt, options);
+}
+
+namespace {
+
+TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTransfer> transfers,
+                               const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
   TipSolution solution;
   solution.tipMovement = wt;
   solution.tipLoad = valueAtMovement(qwCurve, wt);
@@ -87,8 +141,9 @@ TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCu
     seg.topDepth = seg.depth - h / 2;
     const Real AE = axialStiffnessAt(shaft.stiffness, seg.depth);
     const Real flexibility = AE > 0 ? 1 / AE : 0;  // no stiffness given: no shortening
+    const DepthTransfer& side = transfers[static_cast<std::size_t>(s)];
     for (int trial = 1;; ++trial) {
-      seg.loadTransfer = seg.depth < shaft.TOPLENG ? 0 : sideTransferAt(sideCurves, seg.depth, wm).value;
+      seg.loadTransfer = side.valueAt(wm);
       seg.loadIncrement = sideArea * seg.loadTransfer;
       seg.totalLoad = Pb + seg.loadIncrement;
       seg.averageLoad = Pb + seg.loadIncrement / 2;
@@ -112,6 +167,8 @@ TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCu
   return solution;
 }
 
+}  // namespace
+
 LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
                                         const SolverOptions& options) {
@@ -122,8 +179,9 @@ LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const
     return curve;
   }
   curve.points.reserve(tipMovements.size());
+  const std::vector<DepthTransfer> transfers = segmentTransfers(shaft, sideCurves);
   for (std::size_t k = 0; k < tipMovements.size(); ++k) {
-    auto point = solveTipMovement(shaft, sideCurves, qwCurve, tipMovements[k], options);
+    auto point = solveWithTransfers(shaft, transfers, qwCurve, tipMovements[k], options);
     if (point.unconvergedSegments > 0)
       append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, point.unconvergedSegments,
                                                     std::max(1, options.maxIterations)));
@@ -190,7 +248,8 @@ LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
     append(pass.warningLines, {"**** WARNING ****", "THE ELASTIC MODULUS OF THE SHAFT IS NOT POSITIVE;",
                                "THE SHAFT IS TREATED AS RIGID (NO ELASTIC SHORTENING)."});
   const ShaftModel shaft{L, D, input.TOPLENG * kInPerFt, input.NS,
-                         stiffnessProfile(Ep, D, Bb, L, input.bellHeight * kInPerFt, input.BS * kInPerFt)};
+                         stiffnessProfile(Ep, D, Bb, L, input.bellHeight * kInPerFt, input.BS * kInPerFt),
+                         std::max(L - (input.bellHeight + input.BS) * kInPerFt, Real(0))};
 
   const auto standard = standardTipMovements(D);
   auto curve = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, standard, options);

@@ -7,6 +7,7 @@
 // Work units as in transfer_curves.h: in, psi, lb. `runLoadTransfer` takes the engine's units
 // (ft, tsf, tons) and returns work units; the caller converts for printing.
 #include <array>
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -46,7 +47,22 @@ struct ShaftModel {
   Real TOPLENG = 0;  // in: no side transfer above this depth
   int NS = 1;        // segments from head to tip (fewer than 1 counts as 1)
   StiffnessProfile stiffness;
+  // in: no side transfer below this depth (the ignored bottom portion and the bell, which the
+  // capacity excludes as well); infinite when the whole length below TOPLENG carries side.
+  Real sideBottom = std::numeric_limits<Real>::infinity();
 };
+
+// Depths are compared with a tolerance of a thousandth of an inch, so that a segment whose mid
+// depth lies on the top or bottom of the side-carrying zone always counts, whatever the
+// rounding of its computed depth.
+inline constexpr Real kDepthToleranceIn = 1e-3f;
+
+// Whether a segment centred at depth zm (in) takes side transfer.
+bool carriesSide(const ShaftModel& shaft, Real zm);
+
+// Segments of the solution for a shaft of length L (ft): one foot long at most, so that the
+// curve does not depend on the output increment of the report.
+int segmentsOfAtMostOneFoot(Real L);
 
 struct SolverOptions {
   // Bound on the trials of one segment's mid movement. The fixed-point iteration converges in a
@@ -80,6 +96,14 @@ struct TipSolution {
   int unconvergedSegments = 0;          // segments that reached the trial bound
 };
 
+// Axial load and movement at a depth (in) of the solution of a shaft of length L (in), linear
+// between the segment ends.
+struct AxialState {
+  Real load = 0;      // lb
+  Real movement = 0;  // in
+};
+AxialState axialStateAt(const TipSolution& solution, Real L, Real depth);
+
 // Solves the shaft for tip movement wt (in) with t-z curves sorted by depth and the q-w curve.
 // A segment that does not converge within options.maxIterations keeps its last trial and is
 // counted in unconvergedSegments. A shaft without positive stiffness has no shortening.
@@ -92,7 +116,7 @@ struct LoadSettlementCurve {
   int status = 0;                         // 0 or kStatusTransferLimit
 };
 
-// Solves every tip movement in turn. A segment below TOPLENG whose mid depth lies 0.1 in or more
+// Solves every tip movement in turn. A segment carrying side transfer whose mid depth lies 0.1 in or more
 // outside the t-z curves stops the computation before any point: status 5 and its warning. Each
 // tip movement with unconverged segments adds one warning block.
 LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
@@ -118,7 +142,7 @@ struct LoadTransferInput {
   Real TOPLENG = 0;                            // ft
   Real BS = 0;                                 // ft
   Real bellHeight = 0;                         // ft: end of stem to base
-  int NS = 1;                                  // segments: depth rows of the capacity table
+  int NS = 1;                                  // segments (segmentsOfAtMostOneFoot)
   Real Qb = 0;                                 // tons: ultimate tip load at the shaft tip
 };
 

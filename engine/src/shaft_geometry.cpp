@@ -35,6 +35,9 @@ Real ShaftGeometry::upliftWeight(Real L, Real WTD) const {
   return weight;
 }
 
-int tipAveragingSteps(Real B) { return static_cast<int>(std::trunc(2 * B)); }
+int tipAveragingSteps(Real B) {
+  // The zone never reaches beyond the deepest profile; the bound keeps the count an int.
+  return static_cast<int>(std::clamp<Real>(std::trunc(2 * B), 0, 1e6f));
+}
 
 }  // namespace talmo

@@ -55,13 +55,39 @@ int kindIndex(CurveKind kind) {
 TransferCurve scaledCurve(const Line& movement, const Line& value, Real length, Real peak) {
   TransferCurve curve;
   curve.tmax = peak;
-  curve.points.reserve(kNormalisedPoints);
-  curve.points.push_back({0, 0});
-  for (int k = 0; k < kSegments; ++k) curve.points.push_back({movement[k] * length, value[k] * peak});
+  curve.points.resize(kNormalisedPoints);  // the first is the origin
+  for (int k = 0; k < kSegments; ++k) curve.points[k + 1] = {movement[k] * length, value[k] * peak};
   return curve;
 }
 
 Real lerp(Real a, Real b, Real fraction) { return a + (b - a) * fraction; }
+
+// Where a movement x falls on a curve: before the first point, beyond the last, or between
+// points k - 1 and k at `fraction` of the way.
+struct MovementBracket {
+  std::size_t k = 0;  // first point at or beyond x; the point count when there is none
+  Real fraction = 0;
+  bool between = false;
+};
+
+[[gnu::always_inline]] inline MovementBracket movementBracket(const std::vector<CurvePoint>& p, Real x) {
+  MovementBracket b;
+  while (b.k < p.size() && !(p[b.k].movement >= x)) ++b.k;
+  if (b.k == 0 || b.k == p.size()) return b;
+  const Real span = p[b.k].movement - p[b.k - 1].movement;
+  // A degenerate curve (zero diameter) has coincident points: take the one reached.
+  if (span <= 0) return b;
+  b.fraction = (x - p[b.k - 1].movement) / span;
+  b.between = true;
+  return b;
+}
+
+[[gnu::always_inline]] inline Real valueInBracket(const std::vector<CurvePoint>& p, const MovementBracket& b) {
+  if (p.empty()) return 0;
+  if (b.k == p.size()) return p.back().value;
+  if (!b.between) return p[b.k].value;
+  return lerp(p[b.k - 1].value, p[b.k].value, b.fraction);
+}
 
 // Layer holding `depth`: top <= depth < bottom, so a boundary belongs to the lower layer; the
 // first layer above the profile, the deepest below it.
@@ -90,24 +116,13 @@ TransferCurve baseCurve(CurveFamily family, CurveKind kind, Real B, Real Qb) {
 }
 
 Real valueAtMovement(const TransferCurve& curve, Real x) {
-  const auto& p = curve.points;
-  if (p.empty()) return 0;
-  const auto k = static_cast<std::size_t>(
-      std::find_if(p.begin(), p.end(), [x](const CurvePoint& q) { return q.movement >= x; }) - p.begin());
-  if (k == p.size()) return p.back().value;
-  if (k == 0) return p.front().value;
-  const Real span = p[k].movement - p[k - 1].movement;
-  // A degenerate curve (zero diameter) has coincident points: take the one reached.
-  if (span <= 0) return p[k].value;
-  return lerp(p[k - 1].value, p[k].value, (x - p[k - 1].movement) / span);
+  return valueInBracket(curve.points, movementBracket(curve.points, x));
 }
 
-DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real depth) {
-  if (profile.empty()) return {0, true};
-  // The profile is sorted by depth: the first point deeper than `depth` by binary search.
-  const auto i = static_cast<std::size_t>(
-      std::partition_point(profile.begin(), profile.end(), [depth](const StrengthPoint& p) { return p.depth <= depth; }) -
-      profile.begin());
+namespace {
+
+// The value at `depth` given i, the first point of the profile deeper than it.
+DepthLookup profileValue(std::span<const StrengthPoint> profile, std::size_t i, Real depth) {
   if (i == profile.size())
     return {profile.back().value, depth - profile.back().depth >= kExtentTolerance};
   if (i == 0) return {profile.front().value, false};
@@ -118,20 +133,84 @@ DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real dept
   return {lerp(above.value, below.value, (depth - above.depth) / span), false};
 }
 
-DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement) {
-  if (curves.empty()) return {0, true};
+// Every depth at or below the one before it (a depth that is not a number is not).
+bool sortedByDepth(std::span<const StrengthPoint> profile) {
+  return std::adjacent_find(profile.begin(), profile.end(), [](const StrengthPoint& a, const StrengthPoint& b) {
+           return !(a.depth <= b.depth);
+         }) == profile.end();
+}
+
+// As interpolateProfile, for a sorted profile and depths taken in increasing order: the search
+// goes on from `from`, where the previous one ended, when every point before it lies at or above
+// this depth too (else it starts again at the top).
+DepthLookup interpolateOnward(std::span<const StrengthPoint> profile, Real depth, std::size_t& from) {
+  if (profile.empty()) return {0, true};
+  if (from > profile.size() || (from > 0 && !(profile[from - 1].depth <= depth))) from = 0;
+  while (from < profile.size() && profile[from].depth <= depth) ++from;
+  return profileValue(profile, from, depth);
+}
+
+}  // namespace
+
+DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real depth) {
+  if (profile.empty()) return {0, true};
+  // The profile is sorted by depth: the first point deeper than `depth` by binary search.
+  const auto i = static_cast<std::size_t>(
+      std::partition_point(profile.begin(), profile.end(), [depth](const StrengthPoint& p) { return p.depth <= depth; }) -
+      profile.begin());
+  return profileValue(profile, i, depth);
+}
+
+bool shareMovements(std::span<const TransferCurve> curves) {
+  auto sameAsFirst = [&](const TransferCurve& c) {
+    const auto& a = curves.front().points;
+    return c.points.size() == a.size() &&
+           std::equal(a.begin(), a.end(), c.points.begin(),
+                      [](const CurvePoint& p, const CurvePoint& q) { return p.movement == q.movement; });
+  };
+  return !curves.empty() && std::all_of(curves.begin(), curves.end(), sameAsFirst);
+}
+
+DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements) {
+  if (curves.empty()) return;
   // The curves are sorted by depth: the first at or below `depth` by binary search.
   const auto i = static_cast<std::size_t>(
       std::partition_point(curves.begin(), curves.end(), [depth](const TransferCurve& c) { return c.depth < depth; }) -
       curves.begin());
-  if (i == curves.size())
-    return {valueAtMovement(curves.back(), movement), depth - curves.back().depth >= kExtentTolerance};
-  const Real below = valueAtMovement(curves[i], movement);
-  if (i == 0) return {below, curves.front().depth - depth >= kExtentTolerance};
+  if (i == curves.size()) {
+    below_ = &curves.back();
+    beyondExtent_ = depth - curves.back().depth >= kExtentTolerance;
+    return;
+  }
+  below_ = &curves[i];
+  beyondExtent_ = i == 0 && curves.front().depth - depth >= kExtentTolerance;
+  if (i == 0) return;
   const Real span = curves[i].depth - curves[i - 1].depth;
-  if (span < kSameDepth) return {below, false};
-  const Real above = valueAtMovement(curves[i - 1], movement);
-  return {lerp(above, below, (depth - curves[i - 1].depth) / span), false};
+  if (span < kSameDepth) return;
+  above_ = &curves[i - 1];
+  fraction_ = (depth - curves[i - 1].depth) / span;
+  const auto& a = above_->points;
+  const auto& b = below_->points;
+  sameMovements_ = curvesShareMovements ||
+                   (a.size() == b.size() &&
+                    std::equal(a.begin(), a.end(), b.begin(), [](const CurvePoint& p, const CurvePoint& q) {
+                     return p.movement == q.movement;
+                   }));
+}
+
+Real DepthTransfer::valueAt(Real movement) const {
+  if (!below_) return 0;
+  const MovementBracket b = movementBracket(below_->points, movement);
+  const Real below = valueInBracket(below_->points, b);
+  if (!above_) return below;
+  const Real above =
+      valueInBracket(above_->points, sameMovements_ ? b : movementBracket(above_->points, movement));
+  return lerp(above, below, fraction_);
+}
+
+DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement) {
+  const DepthTransfer transfer(curves, depth);
+  return {transfer.valueAt(movement), transfer.beyondExtent()};
 }
 
 WorkProfile workProfile(std::span<const TransferLayer> layersFt, std::span<const StrengthPoint> boundaryTsf,
@@ -175,8 +254,14 @@ CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind) {
   CurveSet set;
   const auto sites = curveSites(profile.layers);
   set.curves.reserve(sites.size());
+  // The sites go down the profiles: each look-up goes on from the previous one.
+  const bool onward = sortedByDepth(profile.boundary) && sortedByDepth(profile.oneFoot);
+  std::size_t boundaryFrom = 0, oneFootFrom = 0;
+  auto lookUp = [onward](std::span<const StrengthPoint> p, Real depth, std::size_t& from) {
+    return onward ? interpolateOnward(p, depth, from) : interpolateProfile(p, depth);
+  };
   for (std::size_t m = 0; m < sites.size(); ++m) {
-    const auto boundary = interpolateProfile(profile.boundary, sites[m].depth);
+    const auto boundary = lookUp(profile.boundary, sites[m].depth, boundaryFrom);
     if (boundary.beyondExtent) {
       set.warningLines = extentWarningLines(kStatusStrengthCurveDepth, sites[m].depth);
       set.status = kStatusStrengthCurveDepth;
@@ -185,7 +270,8 @@ CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind) {
     Real tmax = boundary.value;
     // The one-foot profile holds the unit side resistance each step of the capacity computation
     // used; the deepest site, at the bottom of the profile, keeps the boundary value.
-    if (m + 1 < sites.size() && !profile.oneFoot.empty()) tmax = interpolateProfile(profile.oneFoot, sites[m].depth).value;
+    if (m + 1 < sites.size() && !profile.oneFoot.empty())
+      tmax = lookUp(profile.oneFoot, sites[m].depth, oneFootFrom).value;
     auto curve = sideCurve(sideCurveFamily(sites[m].KSOIL), kind, D, tmax);
     curve.depth = sites[m].depth;
     curve.KSOIL = sites[m].KSOIL;

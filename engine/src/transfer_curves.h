@@ -83,6 +83,28 @@ DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real dept
 // used, flagged beyondExtent when 0.1 in or more outside; no curves give 0, beyondExtent.
 DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement);
 
+// The side transfer at one depth for any movement, as sideTransferAt gives it: the curves that
+// bracket the depth and its place between them are found once, and where both curves share
+// their movements (as the curves of one shaft do) the movement is bracketed once for both.
+// The curves must outlive it.
+class DepthTransfer {
+ public:
+  // `curvesShareMovements`: every curve is known to have the same movements (shareMovements).
+  DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements = false);
+  Real valueAt(Real movement) const;
+  bool beyondExtent() const { return beyondExtent_; }
+
+ private:
+  const TransferCurve* above_ = nullptr;  // null: the value of `below_` alone
+  const TransferCurve* below_ = nullptr;  // null: no curves, the value 0
+  Real fraction_ = 0;                     // place of the depth from above_ to below_
+  bool sameMovements_ = false;
+  bool beyondExtent_ = true;
+};
+
+// Whether every curve has the movements of the first, as the t-z curves of one shaft do.
+bool shareMovements(std::span<const TransferCurve> curves);
+
 // A soil layer as the curves see it (depths in the unit of the caller).
 struct TransferLayer {
   Real XTOP = 0;

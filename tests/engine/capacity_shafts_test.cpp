@@ -638,6 +638,25 @@ TEST(CapacityShaftCases, MultipleLengthsGiveOneCasePerLength) {
   EXPECT_EQ(r.reportText.find("THE MOST EFFICIENT SHAFT"), std::string::npos);
 }
 
+TEST(CapacityShaftCases, LengthsBeyondTheHundredthAreNamedInTheRuntimeNotes) {
+  // Lengths from 150 ft down to 10 ft by 1 ft: 141 lengths, of which 100 (150 .. 51 ft) are
+  // analysed; the 41 from 50 to 10 ft are named in the runtime notes and the report.
+  const char* project =
+      "Many lengths\r\n1 \r\n2 1 1 50 0 2 1 0 0 0 0\r\n1 1 0 0 0 0 3600000\r\n1 200 150 2 3\r\n"
+      "10 1\r\n2 160 \r\n0 120 0.0 1000 0 0 0 1 1 \r\n0 120 0.0 1000 0 0 0 1 1 \r\n0 0\r\n";
+  const Outputs r = analyse(project);
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(count(r.reportText, "- CASE ANALYZED      :"), 100);
+  EXPECT_TRUE(containsLine(r.report, "      SHAFT LENGTH              =   51.000  FT."));
+  const std::string note =
+      "\n     *********************WARNING**********************\n"
+      "     ONLY THE FIRST 100 SHAFT LENGTHS ARE ANALYSED.\n"
+      "     THE 41 SHAFT LENGTHS FROM    50.000 FT TO    10.000 FT\n"
+      "     WERE NOT ANALYSED; ANALYSE THEM IN A SEPARATE RUN.\n\n";
+  EXPECT_NE(r.runtime.find(note), std::string::npos) << r.runtime.substr(0, 400);
+  EXPECT_NE(r.reportText.find(note), std::string::npos);
+}
+
 TEST(CapacityShaftCases, MostEfficientOfTwoDiametersByHand) {
   // Uniform clay of the first hand example, 32 ft long, D = 3 and 3.5 ft.
   //   D = 3:   QS = 2.59182 x 25 = 64.7955, QB = 3.5343 x (6 + 0.075 x 35.30303) = 30.56366,
@@ -707,6 +726,36 @@ TEST(CapacityShaftCases, ShortProfileBelowTheBaseIsReportedInTheRuntimeNotes) {
     runtime.erase(std::remove(runtime.begin(), runtime.end(), '\r'), runtime.end());
     EXPECT_EQ(runtime.find(note) != std::string::npos, expected) << length << " ft\n" << runtime;
   }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Nc left at 0 in clay is computed once for the run, from the layer ends as entered and the
+// initial diameter, and the capacity uses exactly the values the echo prints.
+//
+// Clay 0..4.4 ft over clay 4.4..30 ft, cu 2000 psf (su = 1 tsf), shafts of 3 and 3.5 ft.
+//   layer 2: Nc top 6 (1 + 0.2 x 4.4 / 3) = 7.76, bottom 6 (1 + 0.2 x 30 / 3) = 18 -> 9; on the
+//   whole-foot layer 4..30 ft: Nc(d) = 7.76 + 1.24 (d - 4) / 26 (not 7.6 from the whole foot 4)
+//   D = 3: Ab = 7.0686, zone 6 steps at 5..10 ft, weights 0 .2 .4 .6 .5333 .4667 (sum 2.2),
+//     mean d - 4 = (0.2x2 + 0.4x3 + 0.6x4 + 0.5333x5 + 0.4667x6) / 2.2 = 4.30303
+//     QB(5) = 7.0686 x (7.76 + 1.24 x 4.30303 / 26) = 7.0686 x 7.965221 = 56.30298 t
+//   D = 3.5 (same Nc): Ab = 9.62115, zone 7 steps at 5..11 ft, weights j/7 rule (sum 2.571429),
+//     mean d - 4 = 12.571429 / 2.571429 = 4.888889
+//     QB(5) = 9.62115 x (7.76 + 1.24 x 4.888889 / 26) = 9.62115 x 7.993162 = 76.90338 t
+TEST(CapacityShaftByHand, ClayNcDefaultsOnceFromTheEnteredDepths) {
+  const char* project =
+      "Clay Nc defaults\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 0\r\n3 3.5 0 0 0 0 3600000\r\n2 50 20 2 3\r\n"
+      "2 4.4 \r\n0 120 0.0 2000 0 0 0 1 1 \r\n0 120 0.0 2000 0 0 0 1 1 \r\n0 0\r\n"
+      "2 30 \r\n0 120 0.0 2000 0 0 0 1 1 \r\n0 120 0.0 2000 0 0 0 1 1 \r\n0 0\r\n";
+  const Outputs r = analyse(project);
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(count(r.reportText, "       END BEARING COEFFICIENT-Nc                        = 0.776E+01(*)  \n"), 2);
+  const auto tables = capacityTables(r.report);
+  ASSERT_EQ(tables.size(), 2u);
+  ASSERT_FALSE(tables[0].empty());
+  ASSERT_FALSE(tables[1].empty());
+  EXPECT_EQ(tables[0][0][0], 5);
+  EXPECT_NEAR(tables[0][0][3], 56.30298, 0.005 + 5e-6 * 56.3);
+  EXPECT_NEAR(tables[1][0][3], 76.90338, 0.005 + 5e-6 * 76.9);
 }
 
 }  // namespace

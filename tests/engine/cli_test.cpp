@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "test_support.h"
+#include "report_tables.h"
 
 namespace talmo {
 namespace {
@@ -58,6 +58,87 @@ TEST(TalmoCommand, MissingProjectAndUsage) {
   const auto version = runCli("--version");
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.output, "talmo 2017.8.7\n");
+}
+
+// Batch runs: a second, different project (three diameters of sand) beside the example.
+const char* const kSand =
+    "Sand, three diameters\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 0\r\n3 4 0 0 5 0 3600000\r\n1 10 40 2 3\r\n"
+    "1 60 \r\n0.0 120 34 0 20 0 0 1 1 \r\n0.0 125 36 0 30 0 0 1 1 \r\n2 \r\n0 0 \r\n";
+
+// A project's result files less the report's clock and folder lines (the runs differ in them).
+std::string resultsOf(const std::filesystem::path& project) {
+  std::string all;
+  for (const char* ext : {".tm8o", ".tm8p", ".tm8r", ".tm8z"}) {
+    auto p = project;
+    for (const auto& l : test::readLines(p.replace_extension(ext)))
+      if (l.find("     Time:  ") == std::string::npos && l.find("Path to file locations") == std::string::npos)
+        all += l + "\n";
+  }
+  return all;
+}
+
+std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "' "; }
+
+TEST(TalmoBatch, SeveralProjectsGiveTheSameFilesAsOneByOne) {
+  test::TempDir one, batch;
+  for (const auto* dir : {&one, &batch}) {
+    test::writeFile(*dir / "pier.tm8d", test::readFile(TALMO_EXAMPLES_DIR "/clay_over_sand.tm8d"));
+    test::writeFile(*dir / "sand.tm8d", kSand);
+  }
+  ASSERT_EQ(runCli(quoted(one / "pier.tm8d")).exitCode, 0);
+  ASSERT_EQ(runCli(quoted(one / "sand.tm8d")).exitCode, 0);
+  const auto result = runCli("run -j 2 " + quoted(batch / "pier.tm8d") + quoted(batch / "sand.tm8d"));
+  EXPECT_EQ(result.exitCode, 0) << result.output;
+  for (const char* name : {"pier", "sand"}) {
+    EXPECT_NE(result.output.find(name + std::string(".tm8d  status 0 (completed)  ") +
+                                 (batch / (name + std::string(".tm8o"))).string() + "\n"),
+              std::string::npos)
+        << result.output;
+    EXPECT_TRUE(resultsOf(batch / (name + std::string(".tm8d"))) == resultsOf(one / (name + std::string(".tm8d"))))
+        << name;
+    EXPECT_FALSE(std::filesystem::exists(batch / (name + std::string(".tm8w"))));
+  }
+  // Side files of the folder hold the run given last, as when run one by one.
+  EXPECT_TRUE(test::readFile(batch / "CHART.DAT") == test::readFile(one / "CHART.DAT"));
+  EXPECT_TRUE(test::readFile(batch / "TZDATA.DAT") == test::readFile(one / "TZDATA.DAT"));
+}
+
+TEST(TalmoBatch, FoldersAndExitStatuses) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir / "borings");
+  std::filesystem::create_directories(dir / "empty");
+  test::writeFile(dir / "borings/b1.tm8d", test::readFile(TALMO_EXAMPLES_DIR "/clay_over_sand.tm8d"));
+  test::writeFile(dir / "borings/B2.TM8D", kSand);
+  test::writeFile(dir / "borings/notes.txt", "not a project");
+  test::writeFile(dir / "bad.tm8d", "Title\n1\n2 1 x\n");
+  const std::string good = quoted(dir / "borings");
+  const std::string bad = quoted(dir / "bad.tm8d");
+  const std::string missing = quoted(dir / "missing.tm8d");
+
+  const auto folder = runCli("run --json " + good);
+  EXPECT_EQ(folder.exitCode, 0) << folder.output;
+  EXPECT_EQ(test::count(folder.output, "status 0 (completed)"), 2) << folder.output;
+  EXPECT_TRUE(std::filesystem::exists(dir / "borings/b1.json"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "borings/B2.json"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "borings/notes.tm8o"));
+
+  struct Case {
+    std::string arguments;
+    int exitCode;
+    std::vector<std::string> lines;
+  };
+  const std::vector<Case> cases = {
+      {good + bad, 1, {"bad.tm8d  status 9 (the project file could not be read)", "status 0 (completed)"}},
+      {good + bad + missing, 2, {"missing.tm8d  cannot read project file", "bad.tm8d  status 9"}},
+      {quoted(dir / "empty") + good, 2, {"empty  folder holds no project file (*.tm8d)"}},
+      {"-j 0 " + good, 2, {"Usage: talmo run"}},
+      {"--frobnicate " + good, 2, {"Usage: talmo run"}},
+  };
+  for (const auto& c : cases) {
+    const auto r = runCli("run " + c.arguments);
+    EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments << "\n" << r.output;
+    for (const auto& l : c.lines) EXPECT_NE(r.output.find(l), std::string::npos) << l << "\n" << r.output;
+  }
 }
 
 }  // namespace

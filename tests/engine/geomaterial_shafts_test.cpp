@@ -185,6 +185,22 @@ TEST(GeomaterialShaftWarnings, NarrowSocketWarnsAtEveryStepAndReportsOnce) {
   EXPECT_EQ(count(shortShaft.runtime, value + "\n"), 6);
 }
 
+TEST(GeomaterialShaftWarnings, ReportedTheFirstTimeInTheRunOnly) {
+  // Two diameters (3 and 3.5 ft) with a 1-ft socket, 1.1667 ft in the second case: both cases
+  // are out of the method's range at every step, the report says so once.
+  std::string project = kWeakRockShaft;
+  for (std::string::size_type at; (at = project.find(" 30 2.5 0 ")) != std::string::npos;)
+    project.replace(at, 10, " 30 1.0 0 ");
+  project.replace(project.find("3 3 0 0 0 0 3600000"), 19, "3 3.5 0 0 0 0 3600000");
+  const Outputs r = analyse(project);
+  ASSERT_EQ(r.status, 0);
+  ASSERT_EQ(count(r.reportText, "- CASE ANALYZED"), 2);
+  const std::string text = "SOCKET DIAMETER SHOULD BE GREATER THAN 0.5 m or 1.64 ft";
+  EXPECT_EQ(count(r.reportText, text), 1);
+  EXPECT_EQ(count(r.runtime, "   Diameter (FT) =     1.00\n"), 26);
+  EXPECT_EQ(count(r.runtime, "   Diameter (FT) =     1.17\n"), 27);  // zone of 7 steps
+}
+
 }  // namespace
 }  // namespace talmo
 

@@ -51,8 +51,12 @@ TEST(GeomaterialCharts, ReadingsBetweenAndBeyondTheCurves) {
       {"Em/Ei RQD 100", strongRockModulusRatio(100), 1.0f},
       // L/D 3, Ec/Em 30: I10 = 0.4175, I50 = 0.315; 0.4175 - 20 x 0.1025 / 40
       {"I at L/D 3, Ec/Em 30", socketInfluenceFactor(3, 30), 0.36625f},
-      // a shaft softer than the chart's softest curve keeps that curve, at any slenderness
-      {"I below Ec/Em 10", socketInfluenceFactor(25, 5), 0.365f},
+      // a shaft softer than the chart's softest curve keeps that curve, but a slender socket
+      // (L/D 20 or more) then takes 0.385, not the curve's 0.365
+      {"I below Ec/Em 10, slender", socketInfluenceFactor(25, 5), 0.385f},
+      {"I below Ec/Em 10, L/D 20", socketInfluenceFactor(20, 5), 0.385f},
+      {"I below Ec/Em 10, L/D 12", socketInfluenceFactor(12, 5), 0.367f},
+      {"I at Ec/Em 10, L/D 20", socketInfluenceFactor(20, 10), 0.365f},
       {"I beyond Ec/Em 5000", socketInfluenceFactor(20, 8000), 0.085f},
   };
   for (const ChartCase& c : cases) EXPECT_NEAR(c.got, c.want, 1e-5f) << c.name;
@@ -168,8 +172,9 @@ TEST(WeakRock, MobilisedShareAndItsLimits) {
   EXPECT_NEAR(mobilisedShare(2, 0.2f), 0.753846f, 1e-6f);
   EXPECT_EQ(mobilisedShare(5, 1), 1);           // n = 1: the whole fa
   EXPECT_LT(mobilisedShare(1e6f, 0.3f), 1.0f);  // approaches fa, never passes it
-  // Outside the stiffness range of the method (Ec/Em 3600) the factors of Ec/Em = 500 apply,
-  // so Gamma stays positive and the wall keeps a positive stiffness.
+  // Where the ratio would make Gamma negative (Ec/Em 3600 in a socket of rho = 20: Gamma =
+  // 0.37 x 4.4721 + 0.13 - 0.15 x 3.4721 x 3.5563 = -0.0675) the factors of Ec/Em = 500 apply,
+  // so the wall keeps a positive stiffness.
   WeakRockInput soft = input(1, 100000, 60);
   soft.Ls = 50;
   soft.Ei = soft.Ec / 3600 / 0.425f;
@@ -178,6 +183,28 @@ TEST(WeakRock, MobilisedShareAndItsLimits) {
   EXPECT_NEAR(weakRockSocket(soft).Gamma, weakRockSocket(edge).Gamma, 1e-6f);
   EXPECT_GT(weakRockSocket(soft).Gamma, 0);
   EXPECT_GT(weakRockStep(soft).w, 0);
+}
+
+TEST(WeakRock, StiffnessFactorsTakeTheRatioAsItIsOutsideItsRange) {
+  // Rough wall, qu 100000 psf, RQD 70 closed (ratio 0.7, alpha_E 0.8 + 0.2 x 0.4 = 0.88), core
+  // 5000 psi: Em = 720000 x 0.7 = 504000 psf, Ec/Em = 518.4E6 / 504000 = 1028.571 (warned, but
+  // used): e = 3.012234, rho = 4:
+  //   Omega = 2.28 - 0.44 - 0.05 e = 1.689388, Gamma = 0.87 - 0.15 e = 0.418165
+  //   fa = 44000; Kt = 504000 x Omega x 0.125 / (3.1416 x 10 x 44000 x Gamma) = 0.184128
+  //   n = 2046.737 / 100000; Kf = n + (Kt - n)(1 - n) / (1 - 2n + Kt) = 0.160698; w = 7070.71 psf
+  // (the factors of Ec/Em = 500 would give Omega 1.705051, Gamma 0.465154 and w = 6511.07 psf).
+  WeakRockInput in = input(1, 100000, 70);
+  in.Ei = 5000 * 144.0f;
+  const WeakRockStep s = weakRockStep(in);
+  EXPECT_NEAR(s.socket.Omega, 1.689388f, 1e-5f);
+  EXPECT_NEAR(s.socket.Gamma, 0.418165f, 1e-5f);
+  EXPECT_NEAR(s.Kt, 0.184128f, 1e-5f);
+  EXPECT_NEAR(s.w, 7070.71f, 0.05f);
+  // The warning still tells the user that the ratio is outside the method's range.
+  const auto warnings = weakRockWarnings(6, 4, 1028.571f, 2.5f);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].kind, SocketWarning::stiffnessRatio);
+  EXPECT_EQ(warnings[0].lines[2], "   Ec/Em =  1028.57");
 }
 
 TEST(WeakRock, BaseResistanceIsCappedAtTwoAndAHalfQu) {

@@ -290,5 +290,80 @@ TEST_F(BadProjectFile, CountsAndCodesOutOfRange) {
 
 TEST_F(BadProjectFile, EmptyFile) { expectInputError("", "empty file", "LINE 1:"); }
 
+// Values the analysis cannot do without are refused with the item and its place in the file,
+// instead of printing a table of nonsense as a completed run (a diameter of -3 ft once gave
+// QU = -136.91 tons with status 0).
+TEST_F(BadProjectFile, ValuesTheAnalysisNeeds) {
+  struct Case {
+    std::string from, to, place, problem;
+  };
+  const std::string base = valid();
+  const Case cases[] = {
+      {"3 3 0 0 5 0 3600000", "-3 3 0 0 5 0 3600000", "LINE 4, ITEM 1:",
+       "THE MINIMUM SHAFT DIAMETER DSTART IS -3.0; IT MUST BE POSITIVE"},
+      {"3 3 0 0 5 0 3600000", "0 3 0 0 5 0 3600000", "LINE 4, ITEM 1:", "THE MINIMUM SHAFT DIAMETER DSTART IS 0.0; IT MUST BE POSITIVE"},
+      {"3 3 0 0 5 0 3600000", "3 -4 0 0 5 0 3600000", "LINE 4, ITEM 2:",
+       "THE MAXIMUM SHAFT DIAMETER DIALIM IS -4.0; IT MUST NOT BE NEGATIVE"},
+      {"3 3 0 0 5 0 3600000", "3 3 0.8 0 5 0 3600000", "LINE 4, ITEM 3:",
+       "THE BASE TO SHAFT DIAMETER RATIO IS 0.8; IT MUST BE 0 (NO BELL) OR 1 TO 10"},
+      {"3 3 0 0 5 0 3600000", "3 3 -2 30 5 0 3600000", "LINE 4, ITEM 3:", "THE BASE TO SHAFT DIAMETER RATIO IS -2.0; IT MUST BE 0 (NO BELL) OR 1 TO 10"},
+      {"3 3 0 0 5 0 3600000", "3 3 2 0 5 0 3600000", "LINE 4, ITEM 4:",
+       "THE BELL ANGLE IS 0.0; A BELL NEEDS AN ANGLE ABOVE 0 AND BELOW 90 DEGREES"},
+      {"3 3 0 0 5 0 3600000", "3 3 0 0 -5 0 3600000", "LINE 4, ITEM 5:",
+       "THE IGNORED TOP PORTION IS -5.0; IT MUST NOT BE NEGATIVE"},
+      {"3 3 0 0 5 0 3600000", "3 3 0 0 5 0 0", "LINE 4, ITEM 7:", "THE SHAFT MODULUS EPILE IS 0.0; IT MUST BE POSITIVE"},
+      {"3 3 0 0 5 0 3600000", "3 3 0 0 5 0 -3600000", "LINE 4, ITEM 7:", "THE SHAFT MODULUS EPILE IS -3600000.0; IT MUST BE POSITIVE"},
+      {"2 15 40 2 3", "2 15 40 0 3", "LINE 5, ITEM 4:",
+       "THE FACTOR OF SAFETY ON SIDE FRICTION IS 0.0; IT MUST BE POSITIVE"},
+      {"2 15 40 2 3", "2 15 40 2 -3", "LINE 5, ITEM 5:", "THE FACTOR OF SAFETY ON BASE CAPACITY IS -3.0; IT MUST BE POSITIVE"},
+      {"2 15 40 2 3", "2 15 -40 2 3", "LINE 5, ITEM 3:", "THE SHAFT LENGTH IS -40.0; IT MUST BE POSITIVE"},
+      {"2 1 1 5 0 2 1 1 0 0 1", "2 1 1 -5 0 2 1 1 0 0 1", "LINE 3, ITEM 4:",
+       "THE OUTPUT INCREMENT PINC IS -5.0; IT MUST NOT BE NEGATIVE"},
+      {"2 1 1 5 0 2 1 1 0 0 1", "2 1 1 0.01 0 2 1 1 0 0 1", "LINE 3, ITEM 4:", "THE OUTPUT INCREMENT PINC IS 0.01; IT MUST BE 0 (ONE FOOT OR ONE METRE) OR AT LEAST 0.1"},
+      {"30 5 0.5 2\r\n", "30 -5 0.5 2\r\n", "LINE 7, ITEM 2:", "THE SHAFT LENGTH INCREMENT PDINCR IS -5.0; IT MUST NOT BE NEGATIVE"},
+      {"2 \r\n0.4 0.3", "4 \r\n0.4 0.3", "LINE 16, ITEM 1:",
+       "THE SIDE FRICTION METHOD OF LAYER 2 IS 4; IT MUST BE 1 (Ko), 2 (BETA) OR 3 (CHEN AND KULHAWY)"},
+      {"1 60.4 \r\n", "1 10 \r\n", "LINE 13, ITEM 2:",
+       "THE BOTTOM DEPTH OF LAYER 2 IS 10.0; IT MUST NOT LIE ABOVE THE LAYER'S TOP AT 20.0"},
+      {"1 60.4 \r\n", "1 5000 \r\n", "LINE 13, ITEM 2:", "THE BOTTOM DEPTH OF LAYER 2 IS 5000.0; THE PROFILE MAY REACH AT MOST 3000 FT"},
+      {"0.0 125 36 30 30", "0.0 125 36 30 3e10", "LINE 15, ITEM 5:",
+       "THE BLOW COUNT AT THE BOTTOM OF LAYER 2 IS 3E+10; ITS MAGNITUDE MAY BE AT MOST 1E9"},
+  };
+  for (const auto& c : cases) {
+    std::string text = base;
+    const auto at = text.rfind(c.from);
+    ASSERT_NE(at, std::string::npos) << c.from;
+    text.replace(at, c.from.size(), c.to);
+    expectInputError(text, c.to, c.place + "\n       " + c.problem);
+  }
+}
+
+TEST(ProjectChecks, ZeroEntriesKeepTheirDefaults) {
+  // Maximum diameter 0 (the minimum), output increment 0 (one foot), factors of safety 0 in an
+  // LRFD run (not used): the analysis goes on.
+  TempDir dir;
+  const std::string text = project("2 1 1 0 0 1 0 0 0 0 0", "3 0 0 0 5 0 3600000", "2 15 40 0 0");
+  ASSERT_EQ(test::runProjectText(dir, text), kStatusCompleted);
+  const std::string report = test::readFile(dir / "p.tm8o");
+  EXPECT_NE(report.find("\n      5.0 "), std::string::npos);  // rows every foot from 5 ft on
+  EXPECT_NE(report.find("\n      6.0 "), std::string::npos);
+}
+
+TEST(ProjectChecks, SiOutputIncrementOfZeroIsOneMetre) {
+  // 12.192 m shaft, ignored top 1.524 m: rows at 2, 3, .., 12 m and at the length.
+  TempDir dir;
+  const char* si =
+      "Sand, SI\r\n2 \r\n2 1 1 0 0 2 0 0 0 0 0\r\n0.9144 0.9144 0 0 1.524 0 24821126\r\n"
+      "1 3.048 12.192 2 3\r\n"
+      "1 18.288 \r\n0.0 18.850 34 0 20 0 0 1 1 \r\n0.0 19.636 36 0 30 0 0 1 1 \r\n2 \r\n0 0 \r\n";
+  ASSERT_EQ(test::runProjectText(dir, si), kStatusCompleted);
+  std::vector<std::string> lengths;
+  for (const auto& l : test::readLines(dir / "p.tm8o"))
+    if (l.size() == 73 && l.substr(0, 9).find('.') != std::string::npos && l[0] == ' ') lengths.push_back(l.substr(1, 8));
+  const std::vector<std::string> expected = {"     2.0", "     3.0", "     4.0", "     5.0", "     6.0", "     7.0",
+                                             "     8.0", "     9.0", "    10.0", "    11.0", "    12.0", "    12.2"};
+  EXPECT_EQ(lengths, expected);
+}
+
 }  // namespace
 }  // namespace talmo

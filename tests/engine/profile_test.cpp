@@ -25,6 +25,14 @@ TEST(Profile, LayerBottomsRoundToWholeFeet) {
   EXPECT_EQ(layers[1].XBOT, 20);
 }
 
+TEST(Profile, ADepthOnALayerBottomBelongsToTheLayerAbove) {
+  const std::vector<Layer> layers = {layer(0, 20, 120, 120), layer(20, 40, 120, 120)};
+  EXPECT_EQ(layerIndexAt(layers, 20), 0u);
+  EXPECT_EQ(layerIndexAt(layers, 20.0000019f), 0u);  // a computed tip on the bottom
+  EXPECT_EQ(layerIndexAt(layers, 20.01f), 1u);
+  EXPECT_EQ(layerIndexAt(layers, 55), 1u);  // below the profile: the last layer
+}
+
 TEST(Profile, InterpolationStaysInsideTheLayer) {
   Layer l = layer(10, 20, 100, 120);
   l.top.CU = 1000;

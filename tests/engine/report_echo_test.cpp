@@ -111,5 +111,31 @@ TEST(ReportEcho, LrfdSandPrintsFactorsAndNoFactorsOfSafety) {
   EXPECT_EQ(report.find("(*) ESTIMATED"), std::string::npos);  // nothing was estimated
 }
 
+TEST(ReportEcho, EstimatedMarkOnBetaAndMButNotOnKo) {
+  // A side coefficient left at 0: beta and m are estimated (marked), Ko is only held at 0.25.
+  struct Case {
+    int method;
+    std::string line;
+    bool note;
+  };
+  const Case cases[] = {
+      {1, "       LATERAL EARTH-PRESSURE COEFFICIENT - Ko           = 0.250E+00     \n", false},
+      // beta at the top, z = 0: 1.5, limited to 1.2
+      {2, "       SKIN FRICTION COEFFICIENT- BETA                   = 0.120E+01(*)  \n", true},
+      {3, "       PRECONSOLIDATION STRESS EXPONENT - M              = 0.250E+00(*)  \n", true},
+  };
+  for (const Case& c : cases) {
+    test::TempDir dir;
+    const std::string project =
+        "Echo marks\r\n1 \r\n2 1 1 5 0 2 0 0 0 0 0\r\n3 3 0 0 5 0 3600000\r\n1 10 15 2.5 3\r\n"
+        "1 20 \r\n0.0 120 32 0 20 0 0 1 1 \r\n0.0 120 34 30 30 0 0 1 1 \r\n" +
+        std::to_string(c.method) + " \r\n0 0 \r\n";
+    ASSERT_EQ(test::runProjectText(dir, project), kStatusCompleted) << c.method;
+    const std::string report = test::readFile(dir / "p.tm8o");
+    EXPECT_NE(report.find(c.line), std::string::npos) << c.method << report;
+    EXPECT_EQ(report.find("(*) ESTIMATED") != std::string::npos, c.note) << c.method;
+  }
+}
+
 }  // namespace
 }  // namespace talmo

@@ -268,5 +268,28 @@ TEST(PlotFile, RockTipEndsAfterTheCapacityData) {
   EXPECT_NE(report.find("     RESULT FROM LOWER-BOUND LINE"), std::string::npos);
 }
 
+TEST(PlotFile, LoadSettlementDoesNotDependOnTheOutputIncrement) {
+  // The example printed every 1, 5 and 40 ft: the same three curves (the solution takes
+  // segments of at most one foot), and one load-distribution point per printed depth.
+  const std::string example = test::readFile(TALMO_EXAMPLES_DIR "/clay_over_sand.tm8d");
+  std::vector<test::PlotContent> plots;
+  for (const char* increment : {"1", "5", "40"}) {
+    std::string project = example;
+    project.replace(project.find("2 1 1 5 0 2"), 11, std::string("2 1 1 ") + increment + " 0 2");
+    test::TempDir dir;
+    ASSERT_EQ(test::runProjectText(dir, project), kStatusCompleted) << increment;
+    plots.push_back(test::readPlotFile(dir / "p.tm8p", false, false));
+  }
+  const std::size_t rows[] = {36, 8, 1};  // 5..40 ft by 1 ft, 5..40 ft by 5 ft, 40 ft
+  for (std::size_t i = 0; i < plots.size(); ++i) {
+    ASSERT_EQ(plots[i].settlement.size(), 1u);
+    EXPECT_EQ(plots[i].settlement[0], plots[0].settlement[0]) << i;
+    ASSERT_EQ(plots[i].loadDistribution.size(), 15u);
+    EXPECT_EQ(plots[i].loadDistribution[14].size(), rows[i]);
+    // The head of the load distribution carries the head load of the curve's last point.
+    EXPECT_NEAR(plots[i].loadDistribution[14][0][1], plots[i].settlement[0][0][14][0], 0.001 * plots[i].settlement[0][0][14][0]);
+  }
+}
+
 }  // namespace
 }  // namespace talmo

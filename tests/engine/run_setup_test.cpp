@@ -150,7 +150,7 @@ TEST(Run, TwoRunsInOneProcessKeepTheirOwnFiles) {
 namespace talmo {
 namespace {
 
-TEST(Run, AnOutputThatCannotBeCreatedStopsTheRun) {
+TEST(Run, AnOutputThatCannotBeCreatedStopsTheRunAndSaysWhy) {
   test::TempDir dir;
   RunNames names = namesForProject(dir / "p.tm8d");
   test::writeFile(names.project, test::readFile(TALMO_EXAMPLES_DIR "/clay_over_sand.tm8d"));
@@ -161,7 +161,33 @@ TEST(Run, AnOutputThatCannotBeCreatedStopsTheRun) {
   std::ostringstream console;
   options.consoleOut = &console;
   EXPECT_EQ(runAnalysis(names, options), kStatusOutputError);
-  EXPECT_EQ(console.str(), "Cannot write the file " + names.plot + "\n");
+  EXPECT_EQ(console.str(), "Cannot write the file " + names.plot + " (No such file or directory)\n");
+  // The report and the runtime notes, both created, explain the stop.
+  const std::vector<std::string> block = {
+      "     *********************ERROR**********************",
+      "     THE RESULT FILE CANNOT BE CREATED:",
+      "       " + names.plot,
+      "       (No such file or directory)",
+      "     THE ANALYSIS WAS STOPPED; NO RESULTS WERE COMPUTED.",
+      "     **************************************************"};
+  for (const char* file : {"p.tm8o", "p.tm8r"}) {
+    const auto lines = test::readLines(dir / file);
+    ASSERT_EQ(lines.size(), block.size() + 3) << file;  // two empty lines before, one after
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 2, lines.end() - 1), block) << file;
+  }
+}
+
+TEST(Run, AReportThatCannotBeCreatedIsExplainedInTheRuntimeNotes) {
+  test::TempDir dir;
+  RunNames names = namesForProject(dir / "p.tm8d");
+  test::writeFile(names.project, test::readFile(TALMO_EXAMPLES_DIR "/clay_over_sand.tm8d"));
+  std::filesystem::create_directory(names.report);  // a folder where the report should go
+  RunOptions options;
+  options.workDir = dir.path();
+  EXPECT_EQ(runAnalysis(names, options), kStatusOutputError);
+  const std::string notes = test::readFile(names.runtime);
+  EXPECT_NE(notes.find("THE RESULT FILE CANNOT BE CREATED:\n       " + names.report + "\n"), std::string::npos) << notes;
+  EXPECT_NE(notes.find("(a folder of that name exists)"), std::string::npos) << notes;
 }
 
 }  // namespace

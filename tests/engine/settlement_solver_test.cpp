@@ -293,5 +293,92 @@ TEST(SettlementDefinedSettlements, ChartLoadsOfARigidEndBearingShaft) {
   EXPECT_NEAR(pass.definedPoints[1].headLoad, 88175, 1);
 }
 
+// A rigid shaft (no modulus: no shortening) with a flat t = 10 psi beyond 0.01 in of movement
+// and a q-w curve of 1000 lb per inch: at a tip movement of 0.5 in every side-carrying segment
+// takes pi D h x 10 and the tip 500 lb.
+struct FlatCurves {
+  std::vector<TransferCurve> side;
+  TransferCurve qw;
+  FlatCurves() {
+    for (Real depth : {0.0f, 1000.0f}) side.push_back({depth, 2, 10, {{0, 0}, {0.01f, 10}}});
+    qw.points = {{0, 0}, {1, 1000}};
+  }
+};
+
+int sideSegments(const TipSolution& s) {
+  int n = 0;
+  for (const auto& seg : s.segments) n += seg.loadTransfer > 0;
+  return n;
+}
+
+TEST(SettlementSolver, SideTransferOnlyWithinTheLoadCarryingZone) {
+  // L = 40 ft = 480 in, D = 36 in, 40 segments of 12 in (mid depths 6, 18, .., 474 in), ignored
+  // top 5 ft = 60 in, no side below 35 ft = 420 in (5 ft ignored bottom portion): the mid depths
+  // 66 .. 414 in carry side, 30 segments: head = 500 + 3.1416 x 36 x 12 x 10 x 30 = 407651.36 lb.
+  const FlatCurves c;
+  ShaftModel shaft{480, 36, 60, 40, stiffnessProfile(0, 36, 0, 480, 0, 0), 420};
+  const TipSolution s = solveTipMovement(shaft, c.side, c.qw, 0.5f);
+  EXPECT_FLOAT_EQ(s.tipLoad, 500);
+  EXPECT_EQ(sideSegments(s), 30);
+  EXPECT_NEAR(s.headLoad, 407651.36, 0.5);  // single precision: 30 sums near 4E5
+  EXPECT_FLOAT_EQ(s.headMovement, 0.5f);
+  // A mid depth on the bottom of the zone counts; one just above it no longer reaches it.
+  shaft.sideBottom = 414;
+  EXPECT_EQ(sideSegments(solveTipMovement(shaft, c.side, c.qw, 0.5f)), 30);
+  shaft.sideBottom = 413.9f;
+  EXPECT_EQ(sideSegments(solveTipMovement(shaft, c.side, c.qw, 0.5f)), 29);
+}
+
+TEST(SettlementSolver, MidDepthOnTheIgnoredTopPortionCounts) {
+  // L = 120 in in 19 segments: the tenth mid depth from the tip is 120 (1 - 9.5 / 19) = 60 in,
+  // on the 5-ft ignored top portion, but single precision computes it as 59.9999962 in. It is
+  // not shallower than the ignored portion, so it carries side: 10 segments.
+  const FlatCurves c;
+  const ShaftModel shaft{120, 36, 60, 19, stiffnessProfile(0, 36, 0, 120, 0, 0)};
+  const TipSolution s = solveTipMovement(shaft, c.side, c.qw, 0.5f);
+  ASSERT_EQ(s.segments.size(), 19u);
+  EXPECT_NEAR(s.segments[9].depth, 60, 1e-4);
+  EXPECT_GT(s.segments[9].loadTransfer, 0);
+  EXPECT_EQ(s.segments[10].loadTransfer, 0);  // 53.68 in, within the ignored portion
+  EXPECT_EQ(sideSegments(s), 10);
+  EXPECT_NEAR(s.headLoad, 500 + 3.1416 * 36 * (120.0 / 19) * 10 * 10, 0.05);
+}
+
+TEST(SettlementSolver, IgnoredBottomPortionCarriesNoSide) {
+  // Sand with f = 0.5 tsf (tmax = 0.5 x 2000 / 144 = 6.94444 psi), a nearly rigid shaft 30 ft
+  // long and 3 ft wide, upper bound (flat at tmax beyond 0.006 D = 0.216 in), BS = 5 ft: at the
+  // last tip movement (1.8 in) the side carries 3.1416 x 36 x 12 x 6.94444 x 25 = 235620 lb.
+  auto in = uniformShaft(1, 40, 0.5f, 30, 3);
+  in.EPILE = 1e12f;
+  in.NS = segmentsOfAtMostOneFoot(in.L);
+  in.BS = 5;
+  const auto pass = runLoadTransfer(in, CurveKind::upperBound);
+  ASSERT_EQ(pass.points.size(), 15u);
+  const TipSolution& last = pass.points.back();
+  EXPECT_NEAR(last.headLoad - last.tipLoad, 235620, 0.5);
+  EXPECT_EQ(sideSegments(last), 25);
+}
+
+TEST(SettlementSolver, SegmentsOfAtMostOneFoot) {
+  EXPECT_EQ(segmentsOfAtMostOneFoot(40), 40);
+  EXPECT_EQ(segmentsOfAtMostOneFoot(40.00001f), 40);  // a rounding error above a whole foot
+  EXPECT_EQ(segmentsOfAtMostOneFoot(32.5f), 33);
+  EXPECT_EQ(segmentsOfAtMostOneFoot(0.3f), 1);
+}
+
+TEST(SettlementSolver, AxialStateBetweenSegmentEnds) {
+  // The rigid flat-curve shaft of 40 segments: load falls linearly over each side segment.
+  const FlatCurves c;
+  const ShaftModel shaft{480, 36, 60, 40, stiffnessProfile(0, 36, 0, 480, 0, 0), 420};
+  const TipSolution s = solveTipMovement(shaft, c.side, c.qw, 0.5f);
+  const double perInch = 3.1416 * 36 * 10;
+  EXPECT_NEAR(axialStateAt(s, 480, 480).load, 500, 1e-3);
+  EXPECT_NEAR(axialStateAt(s, 480, 0).load, s.headLoad, 1e-3);
+  // Below 420 in nothing is added; 414 in is the middle of the deepest side-carrying segment
+  // (408..420 in): half its increment. At 240 in fifteen segments (180 in) have added theirs.
+  EXPECT_NEAR(axialStateAt(s, 480, 414).load, 500 + perInch * 6, 0.05);
+  EXPECT_NEAR(axialStateAt(s, 480, 240).load, 500 + perInch * 180, 0.05);
+}
+
 }  // namespace
 }  // namespace talmo

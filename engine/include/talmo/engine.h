@@ -3,8 +3,10 @@
 //
 // One call of runAnalysis() is one complete run: it reads the project file, writes the report,
 // the plot file, the runtime notes, the curve listing and the side files, merges the temporary
-// files and returns the run status. Runs share no state; two runs in different folders may
-// happen in one process.
+// files and returns the run status. Runs share no state. A run holds an exclusive lock on the
+// file TALMO.LCK in its folder (options.workDir) from its first to its last file operation, so
+// runs in one folder, in one process or several, take turns, and runs in different folders go
+// on in parallel.
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
@@ -18,9 +20,12 @@ inline constexpr int kStatusStrengthCurveDepth = 2;   // a depth beyond the stre
 inline constexpr int kStatusStrengthCurveValue = 4;   // a value beyond the strength curve
 inline constexpr int kStatusTransferLimit = 5;        // beyond the maximum load transfer
 inline constexpr int kStatusNeedAnotherLayer = 7;     // the profile cannot carry the design load
-inline constexpr int kStatusInputError = 9;           // the project file could not be read
+inline constexpr int kStatusInputError = 9;           // the project file could not be read or used
 inline constexpr int kStatusOutputError = 10;         // a result file could not be created
 inline constexpr int kStatusInternalFailure = 99;     // an unexpected failure inside the engine
+
+// A short text saying what a run status means ("completed", "NEED ANOTHER SOIL LAYER", ...).
+const char* statusMeaning(int status);
 
 struct LocalTime {
   int year = 2000, month = 1, day = 1;  // month 1..12
@@ -51,6 +56,14 @@ struct RunOptions {
   // Console for the banner and the fall-back prompts; null means no console.
   std::istream* consoleIn = nullptr;
   std::ostream* consoleOut = nullptr;
+  // When not empty, the run also writes its results as JSON to this file (docs/json-results.md).
+  std::filesystem::path jsonResults;
+  // Threads that compute the cases of the run (0: one per core). Every file is the same
+  // whatever the count: the cases are written in their order.
+  int caseThreads = 0;
+  // Remove the merged temporaries (the settlement listing, t-z, q-w and load-settlement plot
+  // files and TZDIAM.DAT) at the end of the run, while the folder is still locked.
+  bool removeTemporaries = false;
 };
 
 // Analyses the project named in `names` and returns the run status.
