@@ -29,35 +29,53 @@ std::vector<std::string> convergenceWarning(int tipMovementNumber, int segments,
           "WITHIN" + fmt::I(maxIterations, 6) + " TRIALS; THE LAST TRIAL IS USED."};
 }
 
-// Mid depth of the first segment that takes side transfer outside the t-z curves, or a
-// negative value when every such segment lies within them.
-Real depthOutsideCurves(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
-  const Real h = segmentLength(shaft);
-  for (int s = 0; s < std::max(1, shaft.NS); ++s) {
-    const Real zm = midDepth(shaft, h, s);
-    if (carriesSide(shaft, zm) && sideTransferAt(sideCurves, zm, 0).beyondExtent) return zm;
-  }
-  return -1;
-}
+// What the solution needs of the segments, the same for every tip movement, in the solution's
+// order (tip upward): each segment's depths, axial flexibility and side transfer (none outside
+// the load-carrying zone).
+struct SegmentFrame {
+  Real depth = 0;        // in: mid depth
+  Real topDepth = 0;     // in
+  Real flexibility = 0;  // 1/lb: 1 / AE at mid depth; 0 without stiffness (no shortening)
+};
 
-// The side transfer at the mid depth of every segment, in the solution's order (tip upward);
-// none outside the load-carrying zone. The depths are the same for every tip movement.
-std::vector<DepthTransfer> segmentTransfers(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
+struct ShaftSegments {
+  std::vector<SegmentFrame> frames;
+  std::vector<DepthTransfer> transfers;
+  // Every curve has the same movements, never decreasing: the movement bracket found for one
+  // trial is the start of the search for the next, also from segment to segment.
+  bool searchOnward = false;
+  // Mid depth of the first load-carrying segment outside the t-z curves; negative when none is.
+  Real outsideDepth = -1;
+};
+
+ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
   const int NS = std::max(1, shaft.NS);
   const Real h = segmentLength(shaft);
   const bool share = shareMovements(sideCurves);
-  std::vector<DepthTransfer> transfers;
-  transfers.reserve(static_cast<std::size_t>(NS));
+  ShaftSegments segments;
+  segments.searchOnward = share && movementsAscend(sideCurves.front());
+  segments.frames.reserve(static_cast<std::size_t>(NS));
+  segments.transfers.reserve(static_cast<std::size_t>(NS));
   for (int s = 0; s < NS; ++s) {
     const Real depth = midDepth(shaft, h, s);
-    transfers.emplace_back(carriesSide(shaft, depth) ? sideCurves : std::span<const TransferCurve>(), depth, share);
+    const Real AE = axialStiffnessAt(shaft.stiffness, depth);
+    segments.frames.push_back({depth, depth - h / 2, AE > 0 ? 1 / AE : 0});
+    const bool carries = carriesSide(shaft, depth);
+    const auto& transfer =
+        segments.transfers.emplace_back(carries ? sideCurves : std::span<const TransferCurve>(), depth, share);
+    if (carries && transfer.beyondExtent() && segments.outsideDepth < 0) segments.outsideDepth = depth;
   }
-  return transfers;
+  return segments;
 }
 
-// The solution for tip movement wt with the segments' side transfers found beforehand.
-TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTransfer> transfers,
-                               const TransferCurve& qwCurve, Real wt, const SolverOptions& options);
+// The solution for tip movement wt on segments set up beforehand.
+TipSolution solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments, const TransferCurve& qwCurve,
+                            Real wt, const SolverOptions& options);
+
+// The load-settlement curve for the given tip movements on segments set up beforehand.
+LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options);
 
 }  // namespace
 
@@ -117,13 +135,13 @@ Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
 
 TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                              const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
-  return solveWithTransfers(shaft, segmentTransfers(shaft, sideCurves), qwCurve, wt, options);
+  return solveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, wt, options);
 }
 
 namespace {
 
-TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTransfer> transfers,
-                               const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
+TipSolution solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments, const TransferCurve& qwCurve,
+                            Real wt, const SolverOptions& options) {
   TipSolution solution;
   solution.tipMovement = wt;
   solution.tipLoad = valueAtMovement(qwCurve, wt);
@@ -134,16 +152,17 @@ TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTra
   Real Pb = solution.tipLoad;  // load and movement at the bottom of the current segment
   Real wb = wt;
   Real wm = wt;  // first guess of the mid movement
+  std::size_t bracket = 0;  // where the last movement search ended
   solution.segments.reserve(static_cast<std::size_t>(NS));
   for (int s = 0; s < NS; ++s) {
+    const SegmentFrame& frame = segments.frames[static_cast<std::size_t>(s)];
     SegmentResult seg;
-    seg.depth = midDepth(shaft, h, s);
-    seg.topDepth = seg.depth - h / 2;
-    const Real AE = axialStiffnessAt(shaft.stiffness, seg.depth);
-    const Real flexibility = AE > 0 ? 1 / AE : 0;  // no stiffness given: no shortening
-    const DepthTransfer& side = transfers[static_cast<std::size_t>(s)];
+    seg.depth = frame.depth;
+    seg.topDepth = frame.topDepth;
+    const Real flexibility = frame.flexibility;
+    const DepthTransfer& side = segments.transfers[static_cast<std::size_t>(s)];
     for (int trial = 1;; ++trial) {
-      seg.loadTransfer = side.valueAt(wm);
+      seg.loadTransfer = segments.searchOnward ? side.valueAt(wm, bracket) : side.valueAt(wm);
       seg.loadIncrement = sideArea * seg.loadTransfer;
       seg.totalLoad = Pb + seg.loadIncrement;
       seg.averageLoad = Pb + seg.loadIncrement / 2;
@@ -169,25 +188,34 @@ TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTra
 
 }  // namespace
 
-LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
-                                        const TransferCurve& qwCurve, std::span<const Real> tipMovements,
-                                        const SolverOptions& options) {
+namespace {
+
+LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options) {
   LoadSettlementCurve curve;
-  if (const Real z = depthOutsideCurves(shaft, sideCurves); z >= 0) {
-    curve.warningLines = extentWarningLines(kStatusTransferLimit, z);
+  if (segments.outsideDepth >= 0) {
+    curve.warningLines = extentWarningLines(kStatusTransferLimit, segments.outsideDepth);
     curve.status = kStatusTransferLimit;
     return curve;
   }
   curve.points.reserve(tipMovements.size());
-  const std::vector<DepthTransfer> transfers = segmentTransfers(shaft, sideCurves);
   for (std::size_t k = 0; k < tipMovements.size(); ++k) {
-    auto point = solveWithTransfers(shaft, transfers, qwCurve, tipMovements[k], options);
+    auto point = solveOnSegments(shaft, segments, qwCurve, tipMovements[k], options);
     if (point.unconvergedSegments > 0)
       append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, point.unconvergedSegments,
                                                     std::max(1, options.maxIterations)));
     curve.points.push_back(std::move(point));
   }
   return curve;
+}
+
+}  // namespace
+
+LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
+                                        const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                        const SolverOptions& options) {
+  return solveCurveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, tipMovements, options);
 }
 
 std::vector<Real> tipMovementsAtSettlements(std::span<const TipSolution> solution,
@@ -252,13 +280,15 @@ LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
                          std::max(L - (input.bellHeight + input.BS) * kInPerFt, Real(0))};
 
   const auto standard = standardTipMovements(D);
-  auto curve = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, standard, options);
+  // The segments are the same for both sets of tip movements.
+  const ShaftSegments segments = shaftSegments(shaft, pass.sideCurves);
+  auto curve = solveCurveOnSegments(shaft, segments, pass.qwCurve, standard, options);
   append(pass.warningLines, curve.warningLines);
   pass.points = std::move(curve.points);
   if ((pass.status = curve.status) != 0 || definedSettlements.empty()) return pass;
 
   const auto tips = tipMovementsAtSettlements(pass.points, definedSettlements);
-  auto defined = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, tips, options);
+  auto defined = solveCurveOnSegments(shaft, segments, pass.qwCurve, tips, options);
   append(pass.warningLines, defined.warningLines);
   pass.definedPoints = std::move(defined.points);
   return pass;

@@ -208,6 +208,13 @@ Real DepthTransfer::valueAt(Real movement) const {
   return lerp(above, below, fraction_);
 }
 
+bool movementsAscend(const TransferCurve& curve) {
+  const auto& p = curve.points;
+  return std::adjacent_find(p.begin(), p.end(), [](const CurvePoint& a, const CurvePoint& b) {
+           return !(a.movement <= b.movement);
+         }) == p.end();
+}
+
 DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement) {
   const DepthTransfer transfer(curves, depth);
   return {transfer.valueAt(movement), transfer.beyondExtent()};

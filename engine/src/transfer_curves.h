@@ -6,6 +6,7 @@
 //
 // Work units: inches for depths, diameters and movements; psi for unit side transfer; lb for
 // tip loads. `workProfile` converts the engine's ft/tsf inputs once.
+#include <cstddef>
 #include <span>
 #include <string>
 #include <vector>
@@ -92,6 +93,11 @@ class DepthTransfer {
   // `curvesShareMovements`: every curve is known to have the same movements (shareMovements).
   DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements = false);
   Real valueAt(Real movement) const;
+  // As valueAt, with the search for the movement's bracket starting at point `k` and leaving
+  // there the first point at or beyond the movement. The curves' movements must never decrease
+  // (movementsAscend), so the bracket is the same from any start; a solver whose movement
+  // creeps from trial to trial then steps at most a point or two instead of scanning the curve.
+  inline Real valueAt(Real movement, std::size_t& k) const;
   bool beyondExtent() const { return beyondExtent_; }
 
  private:
@@ -101,6 +107,33 @@ class DepthTransfer {
   bool sameMovements_ = false;
   bool beyondExtent_ = true;
 };
+
+// Whether the movements of a curve never decrease (a movement that is not a number does not
+// qualify).
+bool movementsAscend(const TransferCurve& curve);
+
+inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
+  if (!below_) return 0;
+  const CurvePoint* p = below_->points.data();
+  const std::size_t n = below_->points.size();
+  if (n == 0) return valueAt(movement);
+  if (k > n) k = n;
+  while (k > 0 && p[k - 1].movement >= movement) --k;
+  while (k < n && !(p[k].movement >= movement)) ++k;
+  // The value on one curve at the bracket k, as valueAtMovement gives it.
+  const auto onCurve = [k, n, movement, p](const CurvePoint* q) {
+    if (k == n) return q[n - 1].value;
+    if (k == 0) return q[0].value;
+    const Real span = p[k].movement - p[k - 1].movement;
+    if (span <= 0) return q[k].value;
+    const Real fraction = (movement - p[k - 1].movement) / span;
+    return q[k - 1].value + (q[k].value - q[k - 1].value) * fraction;
+  };
+  const Real below = onCurve(p);
+  if (!above_) return below;
+  const Real above = sameMovements_ ? onCurve(above_->points.data()) : valueAtMovement(*above_, movement);
+  return above + (below - above) * fraction_;
+}
 
 // Whether every curve has the movements of the first, as the t-z curves of one shaft do.
 bool shareMovements(std::span<const TransferCurve> curves);
