@@ -156,25 +156,35 @@ TipSolution solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segmen
   solution.segments.reserve(static_cast<std::size_t>(NS));
   for (int s = 0; s < NS; ++s) {
     const SegmentFrame& frame = segments.frames[static_cast<std::size_t>(s)];
+    const Real flexibility = frame.flexibility;
+    const DepthTransfer& side = segments.transfers[static_cast<std::size_t>(s)];
+    // The trials need only the load at the segment top and the mid movement; the rest of the
+    // segment's state follows from the last trial.
+    Real loadTransfer, loadIncrement, totalLoad, averageMovement;
+    int trial = 1;
+    bool converged;
+    for (;; ++trial) {
+      loadTransfer = segments.searchOnward ? side.valueAt(wm, bracket) : side.valueAt(wm);
+      loadIncrement = sideArea * loadTransfer;
+      totalLoad = Pb + loadIncrement;
+      // Mid movement: the shortening of the lower half under its mean load.
+      averageMovement = wb + (Pb + (Pb + totalLoad) / 2) * (h / 4) * flexibility;
+      converged = std::fabs(averageMovement - wm) <= options.tolerance;
+      if (converged || trial >= maxIterations) break;
+      wm = averageMovement;
+    }
     SegmentResult seg;
     seg.depth = frame.depth;
     seg.topDepth = frame.topDepth;
-    const Real flexibility = frame.flexibility;
-    const DepthTransfer& side = segments.transfers[static_cast<std::size_t>(s)];
-    for (int trial = 1;; ++trial) {
-      seg.loadTransfer = segments.searchOnward ? side.valueAt(wm, bracket) : side.valueAt(wm);
-      seg.loadIncrement = sideArea * seg.loadTransfer;
-      seg.totalLoad = Pb + seg.loadIncrement;
-      seg.averageLoad = Pb + seg.loadIncrement / 2;
-      seg.compression = h * seg.averageLoad * flexibility;
-      seg.totalMovement = wb + seg.compression;
-      // Mid movement: the shortening of the lower half under its mean load.
-      seg.averageMovement = wb + (Pb + (Pb + seg.totalLoad) / 2) * (h / 4) * flexibility;
-      seg.iterations = trial;
-      seg.converged = std::fabs(seg.averageMovement - wm) <= options.tolerance;
-      if (seg.converged || trial >= maxIterations) break;
-      wm = seg.averageMovement;
-    }
+    seg.loadTransfer = loadTransfer;
+    seg.loadIncrement = loadIncrement;
+    seg.totalLoad = totalLoad;
+    seg.averageLoad = Pb + loadIncrement / 2;
+    seg.compression = h * seg.averageLoad * flexibility;
+    seg.totalMovement = wb + seg.compression;
+    seg.averageMovement = averageMovement;
+    seg.iterations = trial;
+    seg.converged = converged;
     if (!seg.converged) ++solution.unconvergedSegments;
     Pb = seg.totalLoad;
     wb = seg.totalMovement;

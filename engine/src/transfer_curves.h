@@ -120,14 +120,21 @@ inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
   if (k > n) k = n;
   while (k > 0 && p[k - 1].movement >= movement) --k;
   while (k < n && !(p[k].movement >= movement)) ++k;
-  // The value on one curve at the bracket k, as valueAtMovement gives it.
-  const auto onCurve = [k, n, movement, p](const CurvePoint* q) {
-    if (k == n) return q[n - 1].value;
-    if (k == 0) return q[0].value;
+  // Points i and j to interpolate between at `fraction`, as valueAtMovement does; i == j takes
+  // that point's value (before the first point, beyond the last, or coincident points).
+  std::size_t i = k, j = k;
+  Real fraction = 0;
+  if (k == n) {
+    i = j = n - 1;
+  } else if (k > 0) {
     const Real span = p[k].movement - p[k - 1].movement;
-    if (span <= 0) return q[k].value;
-    const Real fraction = (movement - p[k - 1].movement) / span;
-    return q[k - 1].value + (q[k].value - q[k - 1].value) * fraction;
+    if (!(span <= 0)) {
+      i = k - 1;
+      fraction = (movement - p[i].movement) / span;
+    }
+  }
+  const auto onCurve = [i, j, fraction](const CurvePoint* q) {
+    return i == j ? q[j].value : q[i].value + (q[j].value - q[i].value) * fraction;
   };
   const Real below = onCurve(p);
   if (!above_) return below;
