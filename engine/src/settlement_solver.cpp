@@ -153,7 +153,7 @@ TipSolution solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segmen
   Real wb = wt;
   Real wm = wt;  // first guess of the mid movement
   std::size_t bracket = 0;  // where the last movement search ended
-  solution.segments.reserve(static_cast<std::size_t>(NS));
+  solution.segments.resize(static_cast<std::size_t>(NS));
   for (int s = 0; s < NS; ++s) {
     const SegmentFrame& frame = segments.frames[static_cast<std::size_t>(s)];
     const Real flexibility = frame.flexibility;
@@ -173,7 +173,7 @@ TipSolution solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segmen
       if (converged || trial >= maxIterations) break;
       wm = averageMovement;
     }
-    SegmentResult seg;
+    SegmentResult& seg = solution.segments[static_cast<std::size_t>(s)];
     seg.depth = frame.depth;
     seg.topDepth = frame.topDepth;
     seg.loadTransfer = loadTransfer;
@@ -189,7 +189,6 @@ TipSolution solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segmen
     Pb = seg.totalLoad;
     wb = seg.totalMovement;
     wm = wb;
-    solution.segments.push_back(seg);
   }
   solution.headLoad = Pb;
   solution.headMovement = wb;

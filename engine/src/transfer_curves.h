@@ -106,6 +106,11 @@ class DepthTransfer {
   Real fraction_ = 0;                     // place of the depth from above_ to below_
   bool sameMovements_ = false;
   bool beyondExtent_ = true;
+  // For the search that goes on: the points of below_ and their count (0 without points), and
+  // the points of above_ when it shares the movements of below_ (else null).
+  const CurvePoint* belowPoints_ = nullptr;
+  std::size_t count_ = 0;
+  const CurvePoint* abovePoints_ = nullptr;
 };
 
 // Whether the movements of a curve never decrease (a movement that is not a number does not
@@ -113,10 +118,9 @@ class DepthTransfer {
 bool movementsAscend(const TransferCurve& curve);
 
 inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
-  if (!below_) return 0;
-  const CurvePoint* p = below_->points.data();
-  const std::size_t n = below_->points.size();
+  const std::size_t n = count_;
   if (n == 0) return valueAt(movement);
+  const CurvePoint* p = belowPoints_;
   if (k > n) k = n;
   while (k > 0 && p[k - 1].movement >= movement) --k;
   while (k < n && !(p[k].movement >= movement)) ++k;
@@ -138,7 +142,7 @@ inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
   };
   const Real below = onCurve(p);
   if (!above_) return below;
-  const Real above = sameMovements_ ? onCurve(above_->points.data()) : valueAtMovement(*above_, movement);
+  const Real above = abovePoints_ ? onCurve(abovePoints_) : valueAtMovement(*above_, movement);
   return above + (below - above) * fraction_;
 }
 
