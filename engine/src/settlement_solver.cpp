@@ -68,9 +68,10 @@ ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const TransferCur
   return segments;
 }
 
-// The solution for tip movement wt on segments set up beforehand.
-TipSolution solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments, const TransferCurve& qwCurve,
-                            Real wt, const SolverOptions& options);
+// The solutions for the tip movements on segments set up beforehand, one per movement.
+std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options);
 
 // The load-settlement curve for the given tip movements on segments set up beforehand.
 LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
@@ -135,64 +136,79 @@ Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
 
 TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                              const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
-  return solveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, wt, options);
+  return std::move(solveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, {&wt, 1}, options).front());
 }
 
 namespace {
 
-TipSolution solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments, const TransferCurve& qwCurve,
-                            Real wt, const SolverOptions& options) {
-  TipSolution solution;
-  solution.tipMovement = wt;
-  solution.tipLoad = valueAtMovement(qwCurve, wt);
+std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options) {
   const int NS = std::max(1, shaft.NS);
   const int maxIterations = std::max(1, options.maxIterations);
   const Real h = segmentLength(shaft);
   const Real sideArea = kPi * shaft.D * h;
-  Real Pb = solution.tipLoad;  // load and movement at the bottom of the current segment
-  Real wb = wt;
-  Real wm = wt;  // first guess of the mid movement
-  std::size_t bracket = 0;  // where the last movement search ended
-  solution.segments.resize(static_cast<std::size_t>(NS));
+  // The tip movements are independent: each segment is solved for all of them before the next
+  // segment, so that the processor overlaps their trials, each a chain of dependent steps.
+  struct Progress {
+    Real Pb;  // load and movement at the bottom of the current segment
+    Real wb;
+    Real wm;                  // first guess of the mid movement
+    std::size_t bracket = 0;  // where the last movement search ended
+  };
+  std::vector<TipSolution> solutions(tipMovements.size());
+  std::vector<Progress> progress(tipMovements.size());
+  for (std::size_t k = 0; k < tipMovements.size(); ++k) {
+    TipSolution& solution = solutions[k];
+    solution.tipMovement = tipMovements[k];
+    solution.tipLoad = valueAtMovement(qwCurve, tipMovements[k]);
+    solution.segments.resize(static_cast<std::size_t>(NS));
+    progress[k] = {solution.tipLoad, tipMovements[k], tipMovements[k]};
+  }
   for (int s = 0; s < NS; ++s) {
     const SegmentFrame& frame = segments.frames[static_cast<std::size_t>(s)];
     const Real flexibility = frame.flexibility;
     const DepthTransfer& side = segments.transfers[static_cast<std::size_t>(s)];
-    // The trials need only the load at the segment top and the mid movement; the rest of the
-    // segment's state follows from the last trial.
-    Real loadTransfer, loadIncrement, totalLoad, averageMovement;
-    int trial = 1;
-    bool converged;
-    for (;; ++trial) {
-      loadTransfer = segments.searchOnward ? side.valueAt(wm, bracket) : side.valueAt(wm);
-      loadIncrement = sideArea * loadTransfer;
-      totalLoad = Pb + loadIncrement;
-      // Mid movement: the shortening of the lower half under its mean load.
-      averageMovement = wb + (Pb + (Pb + totalLoad) / 2) * (h / 4) * flexibility;
-      converged = std::fabs(averageMovement - wm) <= options.tolerance;
-      if (converged || trial >= maxIterations) break;
-      wm = averageMovement;
+    for (std::size_t k = 0; k < tipMovements.size(); ++k) {
+      auto& [Pb, wb, wm, bracket] = progress[k];
+      // The trials need only the load at the segment top and the mid movement; the rest of the
+      // segment's state follows from the last trial.
+      Real loadTransfer, loadIncrement, totalLoad, averageMovement;
+      int trial = 1;
+      bool converged;
+      for (;; ++trial) {
+        loadTransfer = segments.searchOnward ? side.valueAt(wm, bracket) : side.valueAt(wm);
+        loadIncrement = sideArea * loadTransfer;
+        totalLoad = Pb + loadIncrement;
+        // Mid movement: the shortening of the lower half under its mean load.
+        averageMovement = wb + (Pb + (Pb + totalLoad) / 2) * (h / 4) * flexibility;
+        converged = std::fabs(averageMovement - wm) <= options.tolerance;
+        if (converged || trial >= maxIterations) break;
+        wm = averageMovement;
+      }
+      SegmentResult& seg = solutions[k].segments[static_cast<std::size_t>(s)];
+      seg.depth = frame.depth;
+      seg.topDepth = frame.topDepth;
+      seg.loadTransfer = loadTransfer;
+      seg.loadIncrement = loadIncrement;
+      seg.totalLoad = totalLoad;
+      seg.averageLoad = Pb + loadIncrement / 2;
+      seg.compression = h * seg.averageLoad * flexibility;
+      seg.totalMovement = wb + seg.compression;
+      seg.averageMovement = averageMovement;
+      seg.iterations = trial;
+      seg.converged = converged;
+      if (!seg.converged) ++solutions[k].unconvergedSegments;
+      Pb = seg.totalLoad;
+      wb = seg.totalMovement;
+      wm = wb;
     }
-    SegmentResult& seg = solution.segments[static_cast<std::size_t>(s)];
-    seg.depth = frame.depth;
-    seg.topDepth = frame.topDepth;
-    seg.loadTransfer = loadTransfer;
-    seg.loadIncrement = loadIncrement;
-    seg.totalLoad = totalLoad;
-    seg.averageLoad = Pb + loadIncrement / 2;
-    seg.compression = h * seg.averageLoad * flexibility;
-    seg.totalMovement = wb + seg.compression;
-    seg.averageMovement = averageMovement;
-    seg.iterations = trial;
-    seg.converged = converged;
-    if (!seg.converged) ++solution.unconvergedSegments;
-    Pb = seg.totalLoad;
-    wb = seg.totalMovement;
-    wm = wb;
   }
-  solution.headLoad = Pb;
-  solution.headMovement = wb;
-  return solution;
+  for (std::size_t k = 0; k < tipMovements.size(); ++k) {
+    solutions[k].headLoad = progress[k].Pb;
+    solutions[k].headMovement = progress[k].wb;
+  }
+  return solutions;
 }
 
 }  // namespace
@@ -208,14 +224,11 @@ LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSeg
     curve.status = kStatusTransferLimit;
     return curve;
   }
-  curve.points.reserve(tipMovements.size());
-  for (std::size_t k = 0; k < tipMovements.size(); ++k) {
-    auto point = solveOnSegments(shaft, segments, qwCurve, tipMovements[k], options);
-    if (point.unconvergedSegments > 0)
-      append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, point.unconvergedSegments,
+  curve.points = solveOnSegments(shaft, segments, qwCurve, tipMovements, options);
+  for (std::size_t k = 0; k < curve.points.size(); ++k)
+    if (curve.points[k].unconvergedSegments > 0)
+      append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, curve.points[k].unconvergedSegments,
                                                     std::max(1, options.maxIterations)));
-    curve.points.push_back(std::move(point));
-  }
   return curve;
 }
 
