@@ -29,35 +29,54 @@ std::vector<std::string> convergenceWarning(int tipMovementNumber, int segments,
           "WITHIN" + fmt::I(maxIterations, 6) + " TRIALS; THE LAST TRIAL IS USED."};
 }
 
-// Mid depth of the first segment that takes side transfer outside the t-z curves, or a
-// negative value when every such segment lies within them.
-Real depthOutsideCurves(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
-  const Real h = segmentLength(shaft);
-  for (int s = 0; s < std::max(1, shaft.NS); ++s) {
-    const Real zm = midDepth(shaft, h, s);
-    if (carriesSide(shaft, zm) && sideTransferAt(sideCurves, zm, 0).beyondExtent) return zm;
-  }
-  return -1;
-}
+// What the solution needs of the segments, the same for every tip movement, in the solution's
+// order (tip upward): each segment's depths, axial flexibility and side transfer (none outside
+// the load-carrying zone).
+struct SegmentFrame {
+  Real depth = 0;        // in: mid depth
+  Real topDepth = 0;     // in
+  Real flexibility = 0;  // 1/lb: 1 / AE at mid depth; 0 without stiffness (no shortening)
+};
 
-// The side transfer at the mid depth of every segment, in the solution's order (tip upward);
-// none outside the load-carrying zone. The depths are the same for every tip movement.
-std::vector<DepthTransfer> segmentTransfers(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
+struct ShaftSegments {
+  std::vector<SegmentFrame> frames;
+  std::vector<DepthTransfer> transfers;
+  // Every curve has the same movements, never decreasing: the movement bracket found for one
+  // trial is the start of the search for the next, also from segment to segment.
+  bool searchOnward = false;
+  // Mid depth of the first load-carrying segment outside the t-z curves; negative when none is.
+  Real outsideDepth = -1;
+};
+
+ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
   const int NS = std::max(1, shaft.NS);
   const Real h = segmentLength(shaft);
   const bool share = shareMovements(sideCurves);
-  std::vector<DepthTransfer> transfers;
-  transfers.reserve(static_cast<std::size_t>(NS));
+  ShaftSegments segments;
+  segments.searchOnward = share && movementsAscend(sideCurves.front());
+  segments.frames.reserve(static_cast<std::size_t>(NS));
+  segments.transfers.reserve(static_cast<std::size_t>(NS));
   for (int s = 0; s < NS; ++s) {
     const Real depth = midDepth(shaft, h, s);
-    transfers.emplace_back(carriesSide(shaft, depth) ? sideCurves : std::span<const TransferCurve>(), depth, share);
+    const Real AE = axialStiffnessAt(shaft.stiffness, depth);
+    segments.frames.push_back({depth, depth - h / 2, AE > 0 ? 1 / AE : 0});
+    const bool carries = carriesSide(shaft, depth);
+    const auto& transfer =
+        segments.transfers.emplace_back(carries ? sideCurves : std::span<const TransferCurve>(), depth, share);
+    if (carries && transfer.beyondExtent() && segments.outsideDepth < 0) segments.outsideDepth = depth;
   }
-  return transfers;
+  return segments;
 }
 
-// The solution for tip movement wt with the segments' side transfers found beforehand.
-TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTransfer> transfers,
-                               const TransferCurve& qwCurve, Real wt, const SolverOptions& options);
+// The solutions for the tip movements on segments set up beforehand, one per movement.
+std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options);
+
+// The load-settlement curve for the given tip movements on segments set up beforehand.
+LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options);
 
 }  // namespace
 
@@ -117,54 +136,100 @@ Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
 
 TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                              const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
-  return solveWithTransfers(shaft, segmentTransfers(shaft, sideCurves), qwCurve, wt, options);
+  return std::move(solveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, {&wt, 1}, options).front());
 }
 
 namespace {
 
-TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTransfer> transfers,
-                               const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
-  TipSolution solution;
-  solution.tipMovement = wt;
-  solution.tipLoad = valueAtMovement(qwCurve, wt);
+std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options) {
   const int NS = std::max(1, shaft.NS);
   const int maxIterations = std::max(1, options.maxIterations);
   const Real h = segmentLength(shaft);
   const Real sideArea = kPi * shaft.D * h;
-  Real Pb = solution.tipLoad;  // load and movement at the bottom of the current segment
-  Real wb = wt;
-  Real wm = wt;  // first guess of the mid movement
-  solution.segments.reserve(static_cast<std::size_t>(NS));
+  // The tip movements are independent: each segment is solved for all of them before the next
+  // segment, so that the processor overlaps their trials, each a chain of dependent steps.
+  struct Progress {
+    Real Pb;  // load and movement at the bottom of the current segment
+    Real wb;
+    Real wm;                  // first guess of the mid movement
+    std::size_t bracket = 0;  // where the last movement search ended
+  };
+  std::vector<TipSolution> solutions(tipMovements.size());
+  std::vector<Progress> progress(tipMovements.size());
+  for (std::size_t k = 0; k < tipMovements.size(); ++k) {
+    TipSolution& solution = solutions[k];
+    solution.tipMovement = tipMovements[k];
+    solution.tipLoad = valueAtMovement(qwCurve, tipMovements[k]);
+    solution.segments.resize(static_cast<std::size_t>(NS));
+    progress[k] = {solution.tipLoad, tipMovements[k], tipMovements[k]};
+  }
   for (int s = 0; s < NS; ++s) {
-    SegmentResult seg;
-    seg.depth = midDepth(shaft, h, s);
-    seg.topDepth = seg.depth - h / 2;
-    const Real AE = axialStiffnessAt(shaft.stiffness, seg.depth);
-    const Real flexibility = AE > 0 ? 1 / AE : 0;  // no stiffness given: no shortening
-    const DepthTransfer& side = transfers[static_cast<std::size_t>(s)];
-    for (int trial = 1;; ++trial) {
-      seg.loadTransfer = side.valueAt(wm);
-      seg.loadIncrement = sideArea * seg.loadTransfer;
-      seg.totalLoad = Pb + seg.loadIncrement;
-      seg.averageLoad = Pb + seg.loadIncrement / 2;
+    const SegmentFrame& frame = segments.frames[static_cast<std::size_t>(s)];
+    const Real flexibility = frame.flexibility;
+    const DepthTransfer& side = segments.transfers[static_cast<std::size_t>(s)];
+    for (std::size_t k = 0; k < tipMovements.size(); ++k) {
+      auto& [Pb, wb, wm, bracket] = progress[k];
+      // The trials need only the load at the segment top and the mid movement; the rest of the
+      // segment's state follows from the last trial.
+      Real loadTransfer, loadIncrement, totalLoad, averageMovement;
+      int trial = 1;
+      bool converged;
+      for (;; ++trial) {
+        loadTransfer = segments.searchOnward ? side.valueAt(wm, bracket) : side.valueAt(wm);
+        loadIncrement = sideArea * loadTransfer;
+        totalLoad = Pb + loadIncrement;
+        // Mid movement: the shortening of the lower half under its mean load.
+        averageMovement = wb + (Pb + (Pb + totalLoad) / 2) * (h / 4) * flexibility;
+        converged = std::fabs(averageMovement - wm) <= options.tolerance;
+        if (converged || trial >= maxIterations) break;
+        wm = averageMovement;
+      }
+      SegmentResult& seg = solutions[k].segments[static_cast<std::size_t>(s)];
+      seg.depth = frame.depth;
+      seg.topDepth = frame.topDepth;
+      seg.loadTransfer = loadTransfer;
+      seg.loadIncrement = loadIncrement;
+      seg.totalLoad = totalLoad;
+      seg.averageLoad = Pb + loadIncrement / 2;
       seg.compression = h * seg.averageLoad * flexibility;
       seg.totalMovement = wb + seg.compression;
-      // Mid movement: the shortening of the lower half under its mean load.
-      seg.averageMovement = wb + (Pb + (Pb + seg.totalLoad) / 2) * (h / 4) * flexibility;
+      seg.averageMovement = averageMovement;
       seg.iterations = trial;
-      seg.converged = std::fabs(seg.averageMovement - wm) <= options.tolerance;
-      if (seg.converged || trial >= maxIterations) break;
-      wm = seg.averageMovement;
+      seg.converged = converged;
+      if (!seg.converged) ++solutions[k].unconvergedSegments;
+      Pb = seg.totalLoad;
+      wb = seg.totalMovement;
+      wm = wb;
     }
-    if (!seg.converged) ++solution.unconvergedSegments;
-    Pb = seg.totalLoad;
-    wb = seg.totalMovement;
-    wm = wb;
-    solution.segments.push_back(seg);
   }
-  solution.headLoad = Pb;
-  solution.headMovement = wb;
-  return solution;
+  for (std::size_t k = 0; k < tipMovements.size(); ++k) {
+    solutions[k].headLoad = progress[k].Pb;
+    solutions[k].headMovement = progress[k].wb;
+  }
+  return solutions;
+}
+
+}  // namespace
+
+namespace {
+
+LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options) {
+  LoadSettlementCurve curve;
+  if (segments.outsideDepth >= 0) {
+    curve.warningLines = extentWarningLines(kStatusTransferLimit, segments.outsideDepth);
+    curve.status = kStatusTransferLimit;
+    return curve;
+  }
+  curve.points = solveOnSegments(shaft, segments, qwCurve, tipMovements, options);
+  for (std::size_t k = 0; k < curve.points.size(); ++k)
+    if (curve.points[k].unconvergedSegments > 0)
+      append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, curve.points[k].unconvergedSegments,
+                                                    std::max(1, options.maxIterations)));
+  return curve;
 }
 
 }  // namespace
@@ -172,22 +237,7 @@ TipSolution solveWithTransfers(const ShaftModel& shaft, std::span<const DepthTra
 LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
                                         const SolverOptions& options) {
-  LoadSettlementCurve curve;
-  if (const Real z = depthOutsideCurves(shaft, sideCurves); z >= 0) {
-    curve.warningLines = extentWarningLines(kStatusTransferLimit, z);
-    curve.status = kStatusTransferLimit;
-    return curve;
-  }
-  curve.points.reserve(tipMovements.size());
-  const std::vector<DepthTransfer> transfers = segmentTransfers(shaft, sideCurves);
-  for (std::size_t k = 0; k < tipMovements.size(); ++k) {
-    auto point = solveWithTransfers(shaft, transfers, qwCurve, tipMovements[k], options);
-    if (point.unconvergedSegments > 0)
-      append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, point.unconvergedSegments,
-                                                    std::max(1, options.maxIterations)));
-    curve.points.push_back(std::move(point));
-  }
-  return curve;
+  return solveCurveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, tipMovements, options);
 }
 
 std::vector<Real> tipMovementsAtSettlements(std::span<const TipSolution> solution,
@@ -252,13 +302,15 @@ LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
                          std::max(L - (input.bellHeight + input.BS) * kInPerFt, Real(0))};
 
   const auto standard = standardTipMovements(D);
-  auto curve = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, standard, options);
+  // The segments are the same for both sets of tip movements.
+  const ShaftSegments segments = shaftSegments(shaft, pass.sideCurves);
+  auto curve = solveCurveOnSegments(shaft, segments, pass.qwCurve, standard, options);
   append(pass.warningLines, curve.warningLines);
   pass.points = std::move(curve.points);
   if ((pass.status = curve.status) != 0 || definedSettlements.empty()) return pass;
 
   const auto tips = tipMovementsAtSettlements(pass.points, definedSettlements);
-  auto defined = solveLoadSettlement(shaft, pass.sideCurves, pass.qwCurve, tips, options);
+  auto defined = solveCurveOnSegments(shaft, segments, pass.qwCurve, tips, options);
   append(pass.warningLines, defined.warningLines);
   pass.definedPoints = std::move(defined.points);
   return pass;

@@ -177,12 +177,13 @@ DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth, 
   const auto i = static_cast<std::size_t>(
       std::partition_point(curves.begin(), curves.end(), [depth](const TransferCurve& c) { return c.depth < depth; }) -
       curves.begin());
+  below_ = i == curves.size() ? &curves.back() : &curves[i];
+  belowPoints_ = below_->points.data();
+  count_ = below_->points.size();
   if (i == curves.size()) {
-    below_ = &curves.back();
     beyondExtent_ = depth - curves.back().depth >= kExtentTolerance;
     return;
   }
-  below_ = &curves[i];
   beyondExtent_ = i == 0 && curves.front().depth - depth >= kExtentTolerance;
   if (i == 0) return;
   const Real span = curves[i].depth - curves[i - 1].depth;
@@ -196,6 +197,7 @@ DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth, 
                     std::equal(a.begin(), a.end(), b.begin(), [](const CurvePoint& p, const CurvePoint& q) {
                      return p.movement == q.movement;
                    }));
+  if (sameMovements_) abovePoints_ = above_->points.data();
 }
 
 Real DepthTransfer::valueAt(Real movement) const {
@@ -206,6 +208,13 @@ Real DepthTransfer::valueAt(Real movement) const {
   const Real above =
       valueInBracket(above_->points, sameMovements_ ? b : movementBracket(above_->points, movement));
   return lerp(above, below, fraction_);
+}
+
+bool movementsAscend(const TransferCurve& curve) {
+  const auto& p = curve.points;
+  return std::adjacent_find(p.begin(), p.end(), [](const CurvePoint& a, const CurvePoint& b) {
+           return !(a.movement <= b.movement);
+         }) == p.end();
 }
 
 DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement) {

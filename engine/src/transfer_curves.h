@@ -6,6 +6,7 @@
 //
 // Work units: inches for depths, diameters and movements; psi for unit side transfer; lb for
 // tip loads. `workProfile` converts the engine's ft/tsf inputs once.
+#include <cstddef>
 #include <span>
 #include <string>
 #include <vector>
@@ -92,6 +93,11 @@ class DepthTransfer {
   // `curvesShareMovements`: every curve is known to have the same movements (shareMovements).
   DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements = false);
   Real valueAt(Real movement) const;
+  // As valueAt, with the search for the movement's bracket starting at point `k` and leaving
+  // there the first point at or beyond the movement. The curves' movements must never decrease
+  // (movementsAscend), so the bracket is the same from any start; a solver whose movement
+  // creeps from trial to trial then steps at most a point or two instead of scanning the curve.
+  inline Real valueAt(Real movement, std::size_t& k) const;
   bool beyondExtent() const { return beyondExtent_; }
 
  private:
@@ -100,7 +106,45 @@ class DepthTransfer {
   Real fraction_ = 0;                     // place of the depth from above_ to below_
   bool sameMovements_ = false;
   bool beyondExtent_ = true;
+  // For the search that goes on: the points of below_ and their count (0 without points), and
+  // the points of above_ when it shares the movements of below_ (else null).
+  const CurvePoint* belowPoints_ = nullptr;
+  std::size_t count_ = 0;
+  const CurvePoint* abovePoints_ = nullptr;
 };
+
+// Whether the movements of a curve never decrease (a movement that is not a number does not
+// qualify).
+bool movementsAscend(const TransferCurve& curve);
+
+inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
+  const std::size_t n = count_;
+  if (n == 0) return valueAt(movement);
+  const CurvePoint* p = belowPoints_;
+  if (k > n) k = n;
+  while (k > 0 && p[k - 1].movement >= movement) --k;
+  while (k < n && !(p[k].movement >= movement)) ++k;
+  // Points i and j to interpolate between at `fraction`, as valueAtMovement does; i == j takes
+  // that point's value (before the first point, beyond the last, or coincident points).
+  std::size_t i = k, j = k;
+  Real fraction = 0;
+  if (k == n) {
+    i = j = n - 1;
+  } else if (k > 0) {
+    const Real span = p[k].movement - p[k - 1].movement;
+    if (!(span <= 0)) {
+      i = k - 1;
+      fraction = (movement - p[i].movement) / span;
+    }
+  }
+  const auto onCurve = [i, j, fraction](const CurvePoint* q) {
+    return i == j ? q[j].value : q[i].value + (q[j].value - q[i].value) * fraction;
+  };
+  const Real below = onCurve(p);
+  if (!above_) return below;
+  const Real above = abovePoints_ ? onCurve(abovePoints_) : valueAtMovement(*above_, movement);
+  return above + (below - above) * fraction_;
+}
 
 // Whether every curve has the movements of the first, as the t-z curves of one shaft do.
 bool shareMovements(std::span<const TransferCurve> curves);

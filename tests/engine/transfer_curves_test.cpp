@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace talmo {
@@ -128,6 +131,36 @@ TEST(TransferProfile, SideTransferInterpolatesBetweenCurvesInDepth) {
   EXPECT_FALSE(nearBottom.beyondExtent);
   EXPECT_TRUE(sideTransferAt(curves, 250, 0.288f).beyondExtent);
   EXPECT_TRUE(sideTransferAt(curves, 50, 0.288f).beyondExtent);
+}
+
+TEST(TransferProfile, OnwardSearchGivesTheValueOfAFullSearchFromAnyStart) {
+  // The solver's trials start the movement search where the last one ended; the value must be
+  // the same bits as a search from the first point, whatever the start, also where a curve of
+  // zero diameter has all its points at one movement or the movement is not a number.
+  const Real nan = std::numeric_limits<Real>::quiet_NaN();
+  for (Real D : {36.0f, 0.0f}) {
+    std::vector<TransferCurve> curves = {sideCurve(CurveFamily::cohesive, CurveKind::trend, D, 10),
+                                         sideCurve(CurveFamily::cohesionless, CurveKind::upperBound, D, 20)};
+    curves[0].depth = 100;
+    curves[1].depth = 200;
+    ASSERT_TRUE(movementsAscend(curves[0]));
+    for (Real depth : {50.0f, 100.0f, 137.5f, 200.0f, 260.0f}) {
+      const DepthTransfer transfer(curves, depth, shareMovements(curves));
+      for (Real z : {-1.0f, 0.0f, 0.036f, 0.05f, 0.072f, 0.3f, 0.72f, 5.0f, nan}) {
+        const auto expected = std::bit_cast<std::uint32_t>(transfer.valueAt(z));
+        for (std::size_t start : {0, 3, 9, 10, 40}) {
+          std::size_t k = start;
+          EXPECT_EQ(std::bit_cast<std::uint32_t>(transfer.valueAt(z, k)), expected)
+              << "D " << D << ", depth " << depth << ", z " << z << ", start " << start;
+        }
+      }
+    }
+  }
+  TransferCurve unordered;
+  unordered.points = {{0, 0}, {0.2f, 1}, {0.1f, 2}};
+  EXPECT_FALSE(movementsAscend(unordered));
+  unordered.points = {{0, 0}, {nan, 1}};
+  EXPECT_FALSE(movementsAscend(unordered));
 }
 
 TEST(TransferCurveSites, FivePerLayerWithLowerLayersStartingOneFootIn) {
