@@ -234,12 +234,9 @@ void TPlotForm::rebuildCurves() {
   refreshMenu();
 }
 
-TLayoutOptions TPlotForm::layoutOptions(int baseFontHeight) const {
-  return TLayoutOptions::Of(plot_, baseFontHeight);
-}
-
 void TPlotForm::relayout(bool placeLegend) {
-  drawWindow_ = ScreenLayout(width(), height(), logicalDpiX(), logicalDpiY(), layoutOptions(kScreenFontHeight));
+  drawWindow_ =
+      ScreenLayout(width(), height(), logicalDpiX(), logicalDpiY(), TLayoutOptions::Of(plot_, kScreenFontHeight));
   if (placeLegend) {
     const TPixelPoint at = QuietBoxPlace(plot_, drawWindow_, logicBounds_, legend_->width(), legend_->height());
     legend_->move(at.x, at.y);
@@ -414,7 +411,7 @@ void TPlotForm::PrintTo(QPrinter& printer) {
   page.marginTop = thousandths(pageMargins_.top(), minimum.top());
   page.marginRight = thousandths(pageMargins_.right(), minimum.right());
   page.marginBottom = thousandths(pageMargins_.bottom(), minimum.bottom());
-  const TDrawArea area = PrinterLayout(page, layoutOptions(BaseFontHeight(page.ppiY)));
+  const TDrawArea area = PrinterLayout(page, TLayoutOptions::Of(plot_, BaseFontHeight(page.ppiY)));
   QPainter painter(&printer);
   DrawPlot(painter, plot_, area, logicBounds_, legendPlacement());
 }
@@ -443,7 +440,7 @@ QString TPlotForm::SaveImage(const QString& fileName, QSize size, int ppi) {
   if (size.width() < 1 || size.height() < 1 || ppi < 1 ||
       static_cast<double>(size.width()) * size.height() > kMaxImagePixels)
     return kNoMemory;
-  const TDrawArea area = BitmapLayout(size.width(), size.height(), ppi, layoutOptions(BaseFontHeight(ppi)));
+  const TDrawArea area = BitmapLayout(size.width(), size.height(), ppi, TLayoutOptions::Of(plot_, BaseFontHeight(ppi)));
   const QString suffix = QFileInfo(fileName).suffix().toLower();
   const QString cannotWrite = "The file \"" + fileName + "\" could not be written.";
   if (suffix == "svg") {

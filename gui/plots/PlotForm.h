@@ -114,7 +114,6 @@ class TPlotForm : public QWidget {
   void rebuildCurves();
   void relayout(bool placeLegend);
   QStringList lineNames() const;
-  TLayoutOptions layoutOptions(int baseFontHeight) const;
   TLegendPlacement legendPlacement() const;
   TPixelPoint pixel(QPoint p) const { return {p.x(), p.y()}; }
   void showReadout(QPoint at);
