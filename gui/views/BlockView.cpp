@@ -177,7 +177,9 @@ void TDlgBlock::ShowCombinedPlotsOptions() {
 
 void TDlgBlock::setUp() {
   TglWindow& gl = *gl_;
+  // The project may have changed since the view opened: the box follows its layers and shaft.
   profile_ = ShaftProfileOf(host_.Project());
+  extents_ = BlockExtents(profile_);
   const int w = gl.GetWindowWidth(), h = gl.GetWindowHeight();
   gl.ClearColor(1, 1, 1, 1);
   gl.MatrixMode(GL_PROJECTION);
