@@ -150,5 +150,20 @@ TEST(BlockViewGL, MouseRotatesPansAndZoomsToAWindow) {
   EXPECT_NEAR(f.view->ViewState().zoom, std::min(h / 50, w / 100), 1e-9);
 }
 
+// An edit of the profile while the view is open reaches the box at the next rebuild: the depth
+// of the box is the bottom of the last layer.
+TEST(BlockViewGL, TheBoxFollowsAnEditedProfile) {
+  RunProjectFixture f;
+  f.frame();
+  TGridTable& d = f.window.Tables().D();
+  const int last = d.RowCount() - 1;
+  const double bottom = d.GetFloatValue(kLayerDepth, last);
+  EXPECT_DOUBLE_EQ(f.view->Extents().Zmax, bottom);
+  d.SetFloatValue(kLayerDepth, last, bottom + 20);
+  f.view->ApplyOptions();
+  f.frame();
+  EXPECT_DOUBLE_EQ(f.view->Extents().Zmax, bottom + 20);
+}
+
 }  // namespace
 }  // namespace talmo
