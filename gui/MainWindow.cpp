@@ -129,6 +129,8 @@ QString TMainForm::projectFile(const char* extension) const {
   return QString::fromStdString(ChangeFileExt(project_->FileName, extension).string());
 }
 
+bool TMainForm::plotFileExists() const { return QFileInfo::exists(projectFile(".tm8p")); }
+
 bool TMainForm::projectHasDefaultName() const {
   return QFileInfo(QString::fromStdString(project_->FileName)).fileName() == kDefaultProjectName;
 }
@@ -151,6 +153,14 @@ QAction* TMainForm::addNotYetItem(QMenu* menu, const QString& text) {
   action->setStatusTip(kNotYet);
   actions_.insert(plain(text), action);
   return action;
+}
+
+void TMainForm::makeExclusive(std::initializer_list<QAction*> items) {
+  auto* group = new QActionGroup(this);
+  for (QAction* item : items) {
+    item->setCheckable(true);
+    group->addAction(item);
+  }
 }
 
 QAction* TMainForm::ActionNamed(const QString& text) const { return actions_.value(text, nullptr); }
@@ -180,24 +190,15 @@ void TMainForm::buildMenus() {
   dataMenu_ = menuBar()->addMenu("Da&ta");
   addItem(dataMenu_, "&Title", [this] { showEditor(Editor::Title); });
   QMenu* units = dataMenu_->addMenu("&Units");
-  auto* unitGroup = new QActionGroup(this);
-  for (auto [text, tag] : {std::pair{"&English Units (lbs, ft, in)", 1}, {"&SI Units (kN, m)", 2}}) {
-    QAction* item = addItem(units, text, [this, tag = tag] { SetUnits(tag); });
-    item->setCheckable(true);
-    unitGroup->addAction(item);
-  }
+  makeExclusive({addItem(units, "&English Units (lbs, ft, in)", [this] { SetUnits(1); }),
+                 addItem(units, "&SI Units (kN, m)", [this] { SetUnits(2); })});
   QMenu* method = dataMenu_->addMenu("Design Method (ASD or LRFD)");
-  auto* methodGroup = new QActionGroup(this);
-  for (auto [text, tag] : {std::pair{"ASD (Allowable Stress Design)", 2}, {"LRFD (Load Resistance Factor Design)", 1}}) {
-    QAction* item = addItem(method, text, [this, tag = tag] { SetDesignMethod(tag); });
-    item->setCheckable(true);
-    methodGroup->addAction(item);
-  }
+  makeExclusive({addItem(method, "ASD (Allowable Stress Design)", [this] { SetDesignMethod(2); }),
+                 addItem(method, "LRFD (Load Resistance Factor Design)", [this] { SetDesignMethod(1); })});
   addItem(dataMenu_, "&Drilled-Shaft Properties", [this] { showEditor(Editor::ShaftProperties); });
   addItem(dataMenu_, "Soil &Layer Data", [this] { showEditor(Editor::SoilLayers); });
   addItem(dataMenu_, "&Factor of Safety (Allowable Stress Design)", [this] { showEditor(Editor::FactorOfSafety); });
   QMenu* computation = dataMenu_->addMenu("&Computation Methods");
-  auto* computationGroup = new QActionGroup(this);
   QAction* byLength = addItem(computation, "Specify the shaft length", [this] {
     project_->METHOD = 2;
     MarkChanged();
@@ -210,10 +211,7 @@ void TMainForm::buildMenus() {
     closeEditor(Editor::ShaftLength);
     showEditor(Editor::DesignLoad);
   });
-  for (QAction* item : {byLength, byLoad}) {
-    item->setCheckable(true);
-    computationGroup->addAction(item);
-  }
+  makeExclusive({byLength, byLoad});
   addItem(dataMenu_, "&Water Table", [this] { showEditor(Editor::WaterTable); });
   addItem(dataMenu_, "Evaluate Multiple Shaft Lengths", [this] { showEditor(Editor::MultipleLengths); })
       ->setCheckable(true);
@@ -427,7 +425,7 @@ void TMainForm::update3DMenu() {
   ActionNamed("Layer Labels")->setEnabled(o.ShowSoilLayers);
   ActionNamed("Layer Depths")->setEnabled(o.ShowSoilLayers);
   ActionNamed("Combined Plots")
-      ->setEnabled(plots_.ShowOutput && o.ShowShaft && QFileInfo::exists(projectFile(".tm8p")));
+      ->setEnabled(plots_.ShowOutput && o.ShowShaft && plotFileExists());
 }
 
 void TMainForm::show3DControls(bool shown) {
@@ -441,7 +439,7 @@ void TMainForm::UpdateMenuStates() {
   updateDataMenu();
   updateComputationMenu();
   updateWindowMenu();
-  ActionNamed("Export Plots to Excel")->setEnabled(plots_.ShowOutput && QFileInfo::exists(projectFile(".tm8p")));
+  ActionNamed("Export Plots to Excel")->setEnabled(plots_.ShowOutput && plotFileExists());
 }
 
 void TMainForm::updateFileMenu() {
@@ -513,7 +511,7 @@ void TMainForm::updateResultButtons() {
 
 void TMainForm::updateGraphicsMenu() {
   const TProgramData& p = *project_;
-  const bool plotFile = QFileInfo::exists(projectFile(".tm8p"));
+  const bool plotFile = plotFileExists();
   for (const TPlotItem& item : plotItems_)
     item.action->setEnabled(PlotCommandEnabled(plots_, item.row, p, plotFile) && item.plot->HasSomethingToDraw());
   // The combined items name what their curve is: the first diameter, or the first length.
@@ -548,10 +546,7 @@ void TMainForm::updateGraphicsMenu() {
 void TMainForm::ShowPlot(TGraphPlot& plot) {
   QPointer<QMdiSubWindow> window = plotWindows_.value(&plot);
   if (!plot.FormExists || !window || window->isHidden()) {
-    auto* form = new TPlotForm(plot, *dialogs_);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    window = mdi_->addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    window = addChildWindow(new TPlotForm(plot, *dialogs_));
     plotWindows_.insert(&plot, window);
     plot.FormExists = true;
     // Hide (and the plot's end) closes the window at once.
@@ -584,6 +579,13 @@ void TMainForm::mergePlotMenu(QMdiSubWindow* window) {
   if (mergedPlotMenu_) menuBar()->removeAction(mergedPlotMenu_->menuAction());
   mergedPlotMenu_ = menu;
   if (menu) menuBar()->insertMenu(windowMenu_->menuAction(), menu);
+}
+
+QMdiSubWindow* TMainForm::addChildWindow(QWidget* widget) {
+  widget->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* window = mdi_->addSubWindow(widget);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  return window;
 }
 
 // ---------------------------------------------------------------- commands
@@ -703,7 +705,7 @@ void TMainForm::OpenFileName(const QString& fileName, int filterIndex) {
     dialogs_->Information(this, QString::fromStdString(load.error) + "\r\rThe project was read only in part. It is named " +
                                     kDefaultProjectName + " now, so that saving it asks for a file name and \"" +
                                     path + "\" stays as it is.");
-  } else if (QFileInfo::exists(projectFile(".tm8p"))) {
+  } else if (plotFileExists()) {
     loadResults(false);
   }
   updateResultButtons();
@@ -803,8 +805,7 @@ void TMainForm::ViewTextFile(const QString& fileName) {
   // The configured program could not start: show the text here rather than nothing at all.
   auto* viewer = new TTextViewer;
   viewer->LoadFile(fileName);
-  QMdiSubWindow* window = mdi_->addSubWindow(viewer);
-  window->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* window = addChildWindow(viewer);
   window->resize(800, 500);
   window->show();
   statusBar()->showMessage("An error occurred in running the Word Processor \"" + wordProcessor_ +
@@ -837,7 +838,7 @@ void TMainForm::CompRunClick() {
   });
   dialogs_->Information(this, QString::fromStdString(result.message));
   if (result.ran) {
-    if (QFileInfo::exists(projectFile(".tm8p"))) {
+    if (plotFileExists()) {
       loadResults(true);
     } else {
       clearResults();
@@ -851,7 +852,7 @@ void TMainForm::CompRunClick() {
 
 void TMainForm::ExportPlotsClick() {
   // The workbook goes beside the project by default, named after it.
-  TDlgExport dialog(plots_, ExportablePlotRows(plots_, *project_, QFileInfo::exists(projectFile(".tm8p"))),
+  TDlgExport dialog(plots_, ExportablePlotRows(plots_, *project_, plotFileExists()),
                     *dialogs_, projectFile(".xlsx"), this);
   dialog.exec();
 }
@@ -880,9 +881,7 @@ void TMainForm::showEditor(Editor editor) {
   if (window && window->isHidden()) window = nullptr;
   if (!window) {
     TEditorWindow* widget = makeEditor(editor);
-    widget->setAttribute(Qt::WA_DeleteOnClose);
-    window = mdi_->addSubWindow(widget);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    window = addChildWindow(widget);
     editors_.insert(editor, window);
     widget->LoadFromProject();
   }
@@ -902,10 +901,7 @@ QMdiSubWindow* TMainForm::showView(QPointer<QMdiSubWindow>& slot, const std::fun
   // A closed window waits hidden for its deletion: it is gone for the user.
   if (slot && slot->isHidden()) slot = nullptr;
   if (!slot) {
-    QWidget* view = make();
-    view->setAttribute(Qt::WA_DeleteOnClose);
-    slot = mdi_->addSubWindow(view);
-    slot->setAttribute(Qt::WA_DeleteOnClose);
+    slot = addChildWindow(make());
     slot->resize(size);
   }
   slot->showNormal();

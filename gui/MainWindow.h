@@ -125,6 +125,8 @@ class TMainForm : public QMainWindow, public TEditorHost {
   QAction* addItem(QMenu* menu, const QString& text, std::function<void()> handler,
                    const QKeySequence& shortcut = {});
   QAction* addNotYetItem(QMenu* menu, const QString& text);
+  // Makes the items checkable, with one of them ticked at a time.
+  void makeExclusive(std::initializer_list<QAction*> items);
   void updateFileMenu();
   void updateDataMenu();
   void updateComputationMenu();
@@ -132,6 +134,8 @@ class TMainForm : public QMainWindow, public TEditorHost {
   void updateResultButtons();
   void updateGraphicsMenu();
   void mergePlotMenu(QMdiSubWindow* window);
+  // Puts `widget` in a child window of its own; closing the window deletes both.
+  QMdiSubWindow* addChildWindow(QWidget* widget);
   void updateCaption();
   void showLrfdColumns();
   void readSettings();
@@ -151,6 +155,7 @@ class TMainForm : public QMainWindow, public TEditorHost {
   QMdiSubWindow* showView(QPointer<QMdiSubWindow>& slot, const std::function<QWidget*()>& make, QSize size);
   void runGuarded(const std::function<void()>& command);
   QString projectFile(const char* extension) const;
+  bool plotFileExists() const;  // the plot data of the last run beside the project file
   bool projectHasDefaultName() const;
   // The file Save As writes ("" when cancelled), with ".tm8d" added to a name without an
   // extension; replacing an existing file under that name has been confirmed.

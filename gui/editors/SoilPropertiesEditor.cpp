@@ -126,6 +126,17 @@ const char* const kProcedureNames[] = {"Ko Method", "Beta Method", "Chen and Kul
 
 bool isWhole(const TColumn& column) { return column.ClassCode() != TColumnClass::Float; }
 
+// Whether the sand side-friction procedure uses the coefficient in `column`: its field is open
+// and its value kept; the others are greyed and cleared. With no procedure chosen all count.
+bool procedureUses(int procedure, int column) {
+  switch (procedure) {
+    case sand::KoMethod: return column != sand::Beta && column != sand::StressExponent;
+    case sand::BetaMethod: return column != sand::Ko && column != sand::InterfaceAngle && column != sand::StressExponent;
+    case sand::ChenKulhawyMethod: return column != sand::Ko && column != sand::Beta;
+    default: return true;
+  }
+}
+
 }  // namespace
 
 TDlgSoils::TDlgSoils(TEditorHost& host, int layer, int soilType, QWidget* parent)
@@ -266,14 +277,8 @@ int TDlgSoils::procedure() const {
 
 void TDlgSoils::applyProcedure() {
   const int chosen = procedure();
-  const auto enable = [this](int column, bool on) {
-    for (TDataEdit* field : Fields(column)) field->setEnabled(on);
-  };
-  // Without a chosen procedure every field stays open.
-  enable(sand::Ko, chosen != sand::BetaMethod && chosen != sand::ChenKulhawyMethod);
-  enable(sand::InterfaceAngle, chosen != sand::BetaMethod);
-  enable(sand::Beta, chosen != sand::KoMethod && chosen != sand::ChenKulhawyMethod);
-  enable(sand::StressExponent, chosen != sand::KoMethod && chosen != sand::BetaMethod);
+  for (int column : {sand::Ko, sand::InterfaceAngle, sand::Beta, sand::StressExponent})
+    for (TDataEdit* field : Fields(column)) field->setEnabled(procedureUses(chosen, column));
   if (notes_.size() == kSandPage.notes.size()) {
     notes_[kNoteBetaEstimated]->setVisible(chosen == sand::BetaMethod);
     notes_[kNoteIgnoreAngle]->setVisible(chosen == sand::BetaMethod);
@@ -318,18 +323,11 @@ void TDlgSoils::writeBack() {
   const int chosen = procedure();
   // The procedure's unused coefficients are cleared, so the file never carries a value that
   // the analysis would not use.
-  const auto cleared = [chosen](int column) {
-    switch (chosen) {
-      case sand::KoMethod: return column == sand::Beta || column == sand::StressExponent;
-      case sand::BetaMethod: return column == sand::Ko || column == sand::InterfaceAngle || column == sand::StressExponent;
-      case sand::ChenKulhawyMethod: return column == sand::Ko || column == sand::Beta;
-      default: return false;
-    }
-  };
   for (const TLine& line : lines_) {
     for (int side = 0; side < 2; ++side) {
       const double stored = values.GetFloatValue(line.column, side);
-      const double value = cleared(line.column) ? 0.0 : ReadNumber(line.fields[static_cast<std::size_t>(side)], stored);
+      const double value =
+          procedureUses(chosen, line.column) ? ReadNumber(line.fields[static_cast<std::size_t>(side)], stored) : 0.0;
       store(line.column, side, value);
     }
   }

@@ -21,6 +21,7 @@
 
 #include "GridTable.h"
 #include "GridTableControl.h"
+#include "UserDialogs.h"
 
 namespace talmo {
 
@@ -34,11 +35,6 @@ void showInformation(QWidget* window, const QString& text) {
 }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
-
-// Texts of the core use "\r" between lines; a message box wants "\n".
-QString messageText(const char* coreText) {
-  return QString::fromUtf8(coreText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
-}
 
 bool isChoice(const TColumn& column) { return column.ClassCode() == TColumnClass::Enum; }
 bool isNested(const TColumn& column) { return column.ClassCode() == TColumnClass::Table; }
@@ -375,7 +371,7 @@ bool TTableForm::commitCell(int row, int gridColumn) {
     QScopedValueRollback<bool> guard(changing_, true);
     table_->SetStringValue(c, row, entry);
   } catch (const std::exception& e) {
-    report(messageText(e.what()));
+    report(MessageText(QString::fromUtf8(e.what())));
     grid_->ResumeEditing();
     return false;
   }
@@ -404,7 +400,7 @@ bool TTableForm::changeTable(Change change) {
     QScopedValueRollback<bool> guard(changing_, true);
     change();
   } catch (const std::exception& e) {
-    report(messageText(e.what()));
+    report(MessageText(QString::fromUtf8(e.what())));
     changed = false;
   }
   checkNestedEditors();

@@ -11,6 +11,7 @@
 #include "Errors.h"
 #include "ExpressionEvaluator.h"
 #include "UnitCodes.h"
+#include "UserDialogs.h"
 
 namespace talmo {
 
@@ -18,9 +19,6 @@ namespace {
 
 constexpr double kIntMin = -2147483648.0;
 constexpr double kIntMax = 2147483647.0;
-
-// Texts of the core use "\r" between lines; a message box wants "\n".
-QString messageText(const char* text) { return QString::fromUtf8(text).replace('\r', '\n'); }
 
 void showInformation(QWidget* field, const QString& text) {
   QMessageBox::information(field ? field->window() : nullptr, QStringLiteral("Information"), text);
@@ -47,26 +45,22 @@ void TDataEdit::SetMaxVal(double value) {
   if (value < minVal_) value = minVal_;
   if (integerOnly_) value = std::clamp(value, kIntMin, kIntMax);
   maxVal_ = value;
-  double current = 0.0;
-  try {
-    current = Number();
-  } catch (const EAssignError&) {
-    return;  // the text is not a number yet: nothing to move
-  }
-  if (current > maxVal_) SetNumber(maxVal_);
+  if (const std::optional<double> current = typedNumber(); current && *current > maxVal_) SetNumber(maxVal_);
 }
 
 void TDataEdit::SetMinVal(double value) {
   if (value > maxVal_) value = maxVal_;
   if (integerOnly_) value = std::clamp(value, kIntMin, kIntMax);
   minVal_ = value;
-  double current = 0.0;
+  if (const std::optional<double> current = typedNumber(); current && *current < minVal_) SetNumber(minVal_);
+}
+
+std::optional<double> TDataEdit::typedNumber() const {
   try {
-    current = Number();
+    return Number();
   } catch (const EAssignError&) {
-    return;
+    return std::nullopt;  // the text is not a number yet: a new limit has nothing to move
   }
-  if (current < minVal_) SetNumber(minVal_);
 }
 
 void TDataEdit::SetIntegerOnly(bool on) {
@@ -132,7 +126,7 @@ bool TDataEdit::Evaluate() {
   try {
     value = Number();
   } catch (const EAssignError& e) {
-    report(integerOnly_ ? QStringLiteral("Entry must be a valid integer.") : messageText(e.what()));
+    report(integerOnly_ ? QStringLiteral("Entry must be a valid integer.") : MessageText(QString::fromUtf8(e.what())));
     return false;
   }
   if (integerOnly_ && value != std::trunc(value)) {

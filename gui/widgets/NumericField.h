@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 
 
@@ -72,6 +73,7 @@ class TDataEdit : public QLineEdit {
 
  private:
   void UpdateLabel();
+  std::optional<double> typedNumber() const;
   void report(const QString& text);
   void takeFocusBack();
 

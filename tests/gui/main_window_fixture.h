@@ -57,10 +57,8 @@ struct MainWindowFixture {
   }
   // The numeric field of the active editor with this caption.
   TDataEdit* field(const QString& caption) {
-    if (QMdiSubWindow* active = window->MdiArea()->activeSubWindow())
-      for (TDataEdit* f : active->findChildren<TDataEdit*>())
-        if (f->Caption() == caption) return f;
-    ADD_FAILURE() << "no field " << caption.toStdString();
+    if (QMdiSubWindow* active = window->MdiArea()->activeSubWindow()) return Field(*active, caption);
+    ADD_FAILURE() << "no active window for the field " << caption.toStdString();
     return nullptr;
   }
   QString path(const char* extension) const {

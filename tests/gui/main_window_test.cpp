@@ -200,7 +200,7 @@ TEST(MainWindow, SwitchingUnitsConvertsAndReloadsOpenEditors) {
   f.window->Project().WTD = 10;
   f.window->ShowEditor(TMainForm::Editor::WaterTable);
   f.window->SetUnits(2);
-  EXPECT_NEAR(f.window->Project().WTD, 3.048, 1e-9);
+  EXPECT_NEAR(f.window->Project().WTD, 3.048, 1e-9);  // 10 ft x 0.3048 m/ft
   EXPECT_EQ(f.field("&Depth of water table")->text(), "3.048");
 }
 

@@ -365,7 +365,7 @@ TEST(TableForm, HeadingsAndValuesFollowTheUnitSystem) {
   EXPECT_EQ(e.heading(kKind), "Kind\n");  // one line, filling the heading rows from the top
   t.table->SetUnits(2);
   EXPECT_EQ(e.heading(kDepth), "Depth (m)  \n");
-  EXPECT_EQ(e.cell(0, kDepth), "3.048");
+  EXPECT_EQ(e.cell(0, kDepth), "3.048");  // 10 ft x 0.3048 m/ft
 }
 
 TEST(TableForm, FollowsRowChangesMadeElsewhereAndKeepsTheOwnersHandlers) {
