@@ -1,6 +1,5 @@
 #include "EngineRun.h"
 
-#include <clocale>
 #include <fstream>
 
 namespace talmo {
@@ -39,14 +38,6 @@ void WriteNamesFile(const fs::path& folder, const fs::path& project) {
   out << kProgramVersion << "\r\n" << engineName(project) << "\r\n";
   for (const char* extension : kResultExtensions) out << engineName(ChangeFileExt(project, extension)) << "\r\n";
 }
-
-NumericLocaleGuard::NumericLocaleGuard() {
-  const char* current = std::setlocale(LC_NUMERIC, nullptr);
-  previous_ = current ? current : "C";
-  std::setlocale(LC_NUMERIC, "C");
-}
-
-NumericLocaleGuard::~NumericLocaleGuard() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
 
 fs::path FindEngineLibrary(const fs::path& programFolder) {
   const fs::path candidates[] = {programFolder / kEngineLibraryName,

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "DynamicLibrary.h"
+#include "NumericLocale.h"
 
 namespace talmo {
 
@@ -24,19 +25,6 @@ std::filesystem::path ChangeFileExt(const std::filesystem::path& file, const std
 // the engine's 255-character names is written without its folder (the engine runs in the
 // project's folder, so the bare name finds the same file).
 void WriteNamesFile(const std::filesystem::path& folder, const std::filesystem::path& project);
-
-// Sets the process's numeric locale to "C" (decimal point ".") and restores the previous one
-// when it goes out of scope, on every path.
-class NumericLocaleGuard {
- public:
-  NumericLocaleGuard();
-  ~NumericLocaleGuard();
-  NumericLocaleGuard(const NumericLocaleGuard&) = delete;
-  NumericLocaleGuard& operator=(const NumericLocaleGuard&) = delete;
-
- private:
-  std::string previous_;
-};
 
 // Where the engine library is looked for: beside the program, then in the build tree
 // (../engine) and in the program's private library folder when installed (../lib/talmo, so

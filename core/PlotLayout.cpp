@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "NumberText.h"
 
 namespace talmo {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // Rounds away from zero (ceiling for positive values, floor otherwise).
 double RoundOut(double v) { return v > 0 ? std::ceil(v) : std::floor(v); }
@@ -23,32 +22,6 @@ struct Interval {
 };
 
 Interval YInterval(const TFloatRect& r) { return {std::min(r.Top, r.Bottom), std::max(r.Top, r.Bottom)}; }
-
-// The rectangles that the screen and the bitmap share: graph inside `bounds`, captions and
-// tick labels outside it, the layer column at the right.
-TDrawArea ScreenLikeLayout(TPixelRect bounds, int ppiX, int ppiY, const TLayoutOptions& o) {
-  const int H = o.FontHeight;
-  TDrawArea a;
-  a.Bounds = bounds;
-  a.ppiX = ppiX;
-  a.ppiY = ppiY;
-  a.FontHeight = H;
-  TPixelRect& g = a.GraphArea;
-  g.left = bounds.left + 2 * H + ppiX / 8 + H / 8;
-  g.right = bounds.right - ppiX / 4 - H / 2;
-  if (o.XOnTop) {
-    g.top = bounds.top + 2 * H + ppiY / 8 + H / 8;
-    g.bottom = bounds.bottom - ppiY / 4 - H / 2;
-  } else {
-    g.top = bounds.top + H / 2 + ppiY / 4;
-    g.bottom = bounds.bottom - 2 * H - ppiY / 8 - H / 8;
-  }
-  if (o.UserCaption) {
-    if (o.UserCaptionOnTop) g.top += H / 8 + H;
-    else g.bottom -= H;
-  }
-  return a;
-}
 
 void AddLayerColumn(TDrawArea& a, const TLayoutOptions& o) {
   if (!o.ShowLayers) return;
@@ -81,17 +54,36 @@ TLayoutOptions TLayoutOptions::Of(const TGraphPlot& plot, int baseFontHeight) {
   return o;
 }
 
-TDrawArea ScreenLayout(int width, int height, int ppiX, int ppiY, const TLayoutOptions& options) {
-  TDrawArea a = ScreenLikeLayout({0, 0, width, height}, ppiX, ppiY, options);
-  AddLayerColumn(a, options);
+// Graph inside the window, captions and tick labels outside it, the layer column at the right.
+TDrawArea ScreenLayout(int width, int height, int ppiX, int ppiY, const TLayoutOptions& o) {
+  const int H = o.FontHeight;
+  TDrawArea a;
+  a.Bounds = {0, 0, width, height};
+  a.ppiX = ppiX;
+  a.ppiY = ppiY;
+  a.FontHeight = H;
+  TPixelRect& g = a.GraphArea;
+  g.left = a.Bounds.left + 2 * H + ppiX / 8 + H / 8;
+  g.right = a.Bounds.right - ppiX / 4 - H / 2;
+  if (o.XOnTop) {
+    g.top = a.Bounds.top + 2 * H + ppiY / 8 + H / 8;
+    g.bottom = a.Bounds.bottom - ppiY / 4 - H / 2;
+  } else {
+    g.top = a.Bounds.top + H / 2 + ppiY / 4;
+    g.bottom = a.Bounds.bottom - 2 * H - ppiY / 8 - H / 8;
+  }
+  if (o.UserCaption) {
+    if (o.UserCaptionOnTop) g.top += H / 8 + H;
+    else g.bottom -= H;
+  }
+  AddLayerColumn(a, o);
   return a;
 }
 
 TDrawArea BitmapLayout(int width, int height, int ppi, const TLayoutOptions& options) {
   // The user caption keeps its own space in an image too: a design chart's title would
   // otherwise be written over the axis caption.
-  TDrawArea a = ScreenLikeLayout({0, 0, width, height}, ppi, ppi, options);
-  AddLayerColumn(a, options);
+  TDrawArea a = ScreenLayout(width, height, ppi, ppi, options);
   a.PrintLegend = true;
   a.MessedUp = true;
   return a;
@@ -328,7 +320,7 @@ std::vector<TPixelPoint> MarkerOutline(int m, int rx, int ry) {
   }
   std::vector<TPixelPoint> outline;
   for (double degrees : angles) {
-    const double a = degrees * kPi / 180.0;
+    const double a = degrees * std::numbers::pi / 180.0;
     outline.push_back({NearestInt(std::sin(a) * rx), -NearestInt(std::cos(a) * ry)});
   }
   return outline;

@@ -52,17 +52,17 @@ int familyOf(int soilType) {
 const TMeanings& meaningsOf(int soilType) {
   static const TMeanings sandColumns{Q::UnitWeight, Q::None, Q::BlowCounts, Q::None, Q::Beta, Q::None, Q::None, Q::None};
   static const TMeanings clayColumns{Q::UnitWeight, Q::None, Q::BlowCounts, Q::None, Q::None};
-  static const TMeanings strongRockColumns{Q::RockStrength, Q::None, Q::None, Q::None, Q::SocketDiameter, Q::None, Q::RQD};
+  // Strong and weak rock hold their shared quantities in the same columns.
+  static const TMeanings rockColumns{Q::RockStrength, Q::None, Q::None, Q::None, Q::SocketDiameter, Q::None, Q::RQD};
   static const TMeanings decomposedColumns{Q::UnitWeight, Q::BlowCounts, Q::None, Q::None, Q::SocketDiameter};
-  static const TMeanings weakRockColumns{Q::RockStrength, Q::None, Q::None, Q::None, Q::SocketDiameter, Q::None, Q::RQD};
   static const TMeanings gravelColumns{Q::UnitWeight, Q::BlowCounts, Q::Beta};
   static const TMeanings none;
   switch (familyOf(soilType)) {
     case kSoilSand: return sandColumns;
     case kSoilClay: return clayColumns;
-    case kSoilStrongRockSideOrTip: return strongRockColumns;
+    case kSoilStrongRockSideOrTip:
+    case kSoilWeakRock: return rockColumns;
     case kSoilDecomposedRock: return decomposedColumns;
-    case kSoilWeakRock: return weakRockColumns;
     case kSoilGravellySand: return gravelColumns;
     default: return none;
   }

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "EngineRun.h"
 #include "FileReplace.h"
+#include "NumericLocale.h"
 
 namespace talmo {
 

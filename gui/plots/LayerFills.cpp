@@ -83,11 +83,8 @@ QPixmap Tile(int code, bool print) {
   return tile;
 }
 
-}  // namespace
-
-namespace {
-
-// Parallel lines over the band: direction (dx, dy) per unit step across, `gap` pixels apart.
+// Hatch lines over the band, `gap` pixels apart: any of horizontal, vertical, rising and
+// falling diagonals.
 void HatchLines(QPainter& p, const QRect& band, int gap, bool horizontal, bool vertical, bool rising, bool falling) {
   const int l = band.left(), t = band.top(), r = band.right(), b = band.bottom();
   if (horizontal)

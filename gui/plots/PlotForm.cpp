@@ -31,10 +31,11 @@ const char* const kNoMemory = "There is not enough memory to complete this task.
 
 QString Plain(QString text) { return text.remove('&'); }
 
-QFont LegendFontOf(int points) {
+// The on-screen legend's font: the plot's legend size scaled by its font-size factor (tenths).
+QFont LegendFontOf(const TGraphPlot& plot) {
   QFont font("Times New Roman");
   font.setStyleHint(QFont::Serif);
-  font.setPointSize(std::max(1, points));
+  font.setPointSize(std::max(1, plot.LegendFont * plot.SizeFont / 10));
   return font;
 }
 
@@ -82,13 +83,17 @@ void TPlotLegend::mousePressEvent(QMouseEvent* event) {
   dragPoint_ = event->position().toPoint();
 }
 
-void TPlotLegend::mouseMoveEvent(QMouseEvent* event) {
-  if (!dragging_ || parentWidget() == nullptr) return;
-  QPoint to = mapToParent(event->position().toPoint() - dragPoint_);
+void TPlotLegend::MoveInside(QPoint to) {
+  if (parentWidget() == nullptr) return;
   const QSize room = parentWidget()->size() - size();
   to.setX(std::clamp(to.x(), 0, std::max(0, room.width())));
   to.setY(std::clamp(to.y(), 0, std::max(0, room.height())));
   move(to);
+}
+
+void TPlotLegend::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_ || parentWidget() == nullptr) return;
+  MoveInside(mapToParent(event->position().toPoint() - dragPoint_));
   emit movedByUser();
 }
 
@@ -111,7 +116,7 @@ TPlotForm::TPlotForm(TGraphPlot& plot, TUserDialogs& dialogs, QWidget* parent)
   for (int i = 0; i < plot.LineCount(); ++i)
     plot.Lines(i).Active = !(plot.LimitActive && i >= kMaxActiveAtOpen);
   legend_ = new TPlotLegend(this);
-  legend_->setFont(LegendFontOf(plot.LegendFont * plot.SizeFont / 10));
+  legend_->setFont(LegendFontOf(plot));
   connect(legend_, &TPlotLegend::lineToggled, this, &TPlotForm::ToggleLine);
   connect(legend_, &TPlotLegend::movedByUser, this, [this] { legendMovedByUser_ = true; });
   legendAtOpen_ = plot.HasSomethingToDraw() && plot.ShowLegend;
@@ -229,26 +234,17 @@ void TPlotForm::rebuildCurves() {
   refreshMenu();
 }
 
-TLayoutOptions TPlotForm::layoutOptions(int baseFontHeight) const {
-  return TLayoutOptions::Of(plot_, baseFontHeight);
-}
-
 void TPlotForm::relayout(bool placeLegend) {
-  drawWindow_ = ScreenLayout(width(), height(), logicalDpiX(), logicalDpiY(), layoutOptions(kScreenFontHeight));
+  drawWindow_ =
+      ScreenLayout(width(), height(), logicalDpiX(), logicalDpiY(), TLayoutOptions::Of(plot_, kScreenFontHeight));
   if (placeLegend) {
     const TPixelPoint at = QuietBoxPlace(plot_, drawWindow_, logicBounds_, legend_->width(), legend_->height());
     legend_->move(at.x, at.y);
   }
-  keepLegendInside();
+  legend_->MoveInside(legend_->pos());
   update();
 }
 
-void TPlotForm::keepLegendInside() {
-  QPoint at = legend_->pos();
-  at.setX(std::max(0, std::min(at.x(), width() - legend_->width())));
-  at.setY(std::max(0, std::min(at.y(), height() - legend_->height())));
-  legend_->move(at);
-}
 
 TLegendPlacement TPlotForm::legendPlacement() const {
   return {!legendMovedByUser_, static_cast<double>(legend_->x()) / std::max(1, width()),
@@ -329,20 +325,20 @@ void TPlotForm::ToggleLine(int line) {
 void TPlotForm::ApplyActive(const QList<bool>& active) {
   for (int i = 0; i < plot_.LineCount() && i < active.size(); ++i) plot_.Lines(i).Active = active[i];
   rebuildCurves();
-  keepLegendInside();
+  legend_->MoveInside(legend_->pos());
   update();
 }
 
 void TPlotForm::ApplyNames(const QStringList& names) {
   for (int i = 0; i < plot_.LineCount() && i < names.size(); ++i) plot_.Lines(i).fValueS = names[i].toStdString();
   rebuildCurves();
-  keepLegendInside();
+  legend_->MoveInside(legend_->pos());
   update();
 }
 
 void TPlotForm::SetSizeFont(int sizeFont) {
   plot_.SizeFont = sizeFont;
-  legend_->setFont(LegendFontOf(sizeFont * plot_.LegendFont / 10));
+  legend_->setFont(LegendFontOf(plot_));
   legend_->FitSize();
   relayout(true);
 }
@@ -374,21 +370,21 @@ void TPlotForm::GraphTitleClick() {
   relayout(false);
 }
 
-void TPlotForm::EditLegendClick() {
+QStringList TPlotForm::lineNames() const {
   QStringList names;
   for (int i = 0; i < plot_.LineCount(); ++i) names << QString::fromStdString(plot_.Lines(i).LineName());
-  TfrmLineNames dialog(names, dialogs_, this);
+  return names;
+}
+
+void TPlotForm::EditLegendClick() {
+  TfrmLineNames dialog(lineNames(), dialogs_, this);
   if (dialog.exec() == QDialog::Accepted) ApplyNames(dialog.Names());
 }
 
 void TPlotForm::ActiveCurvesClick() {
-  QStringList names;
   QList<bool> active;
-  for (int i = 0; i < plot_.LineCount(); ++i) {
-    names << QString::fromStdString(plot_.Lines(i).LineName());
-    active << plot_.Lines(i).Active;
-  }
-  TfrmActiveLines dialog(names, active, this);
+  for (int i = 0; i < plot_.LineCount(); ++i) active << plot_.Lines(i).Active;
+  TfrmActiveLines dialog(lineNames(), active, this);
   if (dialog.exec() == QDialog::Accepted) ApplyActive(dialog.Active());
 }
 
@@ -415,7 +411,7 @@ void TPlotForm::PrintTo(QPrinter& printer) {
   page.marginTop = thousandths(pageMargins_.top(), minimum.top());
   page.marginRight = thousandths(pageMargins_.right(), minimum.right());
   page.marginBottom = thousandths(pageMargins_.bottom(), minimum.bottom());
-  const TDrawArea area = PrinterLayout(page, layoutOptions(BaseFontHeight(page.ppiY)));
+  const TDrawArea area = PrinterLayout(page, TLayoutOptions::Of(plot_, BaseFontHeight(page.ppiY)));
   QPainter painter(&printer);
   DrawPlot(painter, plot_, area, logicBounds_, legendPlacement());
 }
@@ -444,7 +440,7 @@ QString TPlotForm::SaveImage(const QString& fileName, QSize size, int ppi) {
   if (size.width() < 1 || size.height() < 1 || ppi < 1 ||
       static_cast<double>(size.width()) * size.height() > kMaxImagePixels)
     return kNoMemory;
-  const TDrawArea area = BitmapLayout(size.width(), size.height(), ppi, layoutOptions(BaseFontHeight(ppi)));
+  const TDrawArea area = BitmapLayout(size.width(), size.height(), ppi, TLayoutOptions::Of(plot_, BaseFontHeight(ppi)));
   const QString suffix = QFileInfo(fileName).suffix().toLower();
   const QString cannotWrite = "The file \"" + fileName + "\" could not be written.";
   if (suffix == "svg") {

@@ -36,6 +36,8 @@ class TPlotLegend : public QWidget {
   int EntryHeight() const;
   // Fits the box to its entries.
   void FitSize();
+  // Moves the box to `to` (parent coordinates), kept wholly inside the parent.
+  void MoveInside(QPoint to);
 
  signals:
   void lineToggled(int line);
@@ -111,8 +113,7 @@ class TPlotForm : public QWidget {
   void refreshMenu();
   void rebuildCurves();
   void relayout(bool placeLegend);
-  void keepLegendInside();
-  TLayoutOptions layoutOptions(int baseFontHeight) const;
+  QStringList lineNames() const;
   TLegendPlacement legendPlacement() const;
   TPixelPoint pixel(QPoint p) const { return {p.x(), p.y()}; }
   void showReadout(QPoint at);

@@ -73,17 +73,16 @@ void cylinderSide(TglWindow& gl, double top, double zTop, double bottom, double 
   }
 }
 
-// A filled disk facing up (`outward` +1) or down (-1) and its orange rim.
-void disk(TglWindow& gl, double diameter, double z, int outward) {
-  colour(gl, kDarkGray);
-  face(gl, circle(diameter, z), at(0, 0, z - outward));
+void rim(TglWindow& gl, double diameter, double z) {
   colour(gl, kOrange);
   lines(gl, GL_LINE_LOOP, circle(diameter * 1.01, z));
 }
 
-void rim(TglWindow& gl, double diameter, double z) {
-  colour(gl, kOrange);
-  lines(gl, GL_LINE_LOOP, circle(diameter * 1.01, z));
+// A filled disk facing up (`outward` +1) or down (-1) and its orange rim.
+void disk(TglWindow& gl, double diameter, double z, int outward) {
+  colour(gl, kDarkGray);
+  face(gl, circle(diameter, z), at(0, 0, z - outward));
+  rim(gl, diameter, z);
 }
 
 // A box of the given corners: translucent faces and opaque edges of one colour.

@@ -137,8 +137,10 @@ class TElevationCanvas : public QWidget {
   }
 
  protected:
+  // The profile is read from the project once per paint and once per pointer move.
   void paintEvent(QPaintEvent*) override {
-    const auto window = view_.ModelWindow();
+    const TShaftProfile profile = view_.Profile();
+    const auto window = view_.ModelWindowOf(profile);
     if (!window) return;
     QPainter painter(this);
     const double w = width(), h = height();
@@ -154,14 +156,15 @@ class TElevationCanvas : public QWidget {
     layout.strokeStep = 20;
     layout.strokeEnd = w - 25 + 5;
     layout.strokeSize = 5;
-    drawProfile(painter, view_.Profile(), layout, false);
+    drawProfile(painter, profile, layout, false);
   }
 
   void mouseMoveEvent(QMouseEvent* event) override {
-    const auto window = view_.ModelWindow();
+    const TShaftProfile profile = view_.Profile();
+    const auto window = view_.ModelWindowOf(profile);
     if (!window) return;
     const double y = window->Top + event->position().y() / height() * (window->Bottom - window->Top);
-    view_.setWindowTitle(QString("  Depth: %1").arg(y - 2 * view_.Profile().D, 0, 'f', 1));
+    view_.setWindowTitle(QString("  Depth: %1").arg(y - 2 * profile.D, 0, 'f', 1));
   }
 
  private:
@@ -197,8 +200,9 @@ QWidget* TDlgSideView::Canvas() const { return canvas_; }
 
 bool TDlgSideView::OmitHatches() const { return omitHatches_->isChecked(); }
 
-std::optional<TViewRect> TDlgSideView::ModelWindow() const {
-  const TShaftProfile s = Profile();
+std::optional<TViewRect> TDlgSideView::ModelWindow() const { return ModelWindowOf(Profile()); }
+
+std::optional<TViewRect> TDlgSideView::ModelWindowOf(const TShaftProfile& s) const {
   return ElevationWindow(ElevationExtent(s, ElevationParts(s)), canvas_->width(), canvas_->height());
 }
 

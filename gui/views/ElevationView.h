@@ -27,6 +27,8 @@ class TDlgSideView : public QWidget {
   // The profile and model window drawn now (empty window: nothing to draw, read-out off).
   TShaftProfile Profile() const { return ShaftProfileOf(host_.Project()); }
   std::optional<TViewRect> ModelWindow() const;
+  // The model window of a profile already read from the project.
+  std::optional<TViewRect> ModelWindowOf(const TShaftProfile& profile) const;
   // The drawing area (without the buttons).
   QWidget* Canvas() const;
   // Draws the profile on a landscape page of `printer` titled "Soil-Pile Profile".
