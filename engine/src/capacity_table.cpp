@@ -25,10 +25,6 @@ Real sideDownTo(const std::vector<Real>& cumulative, Real x) {
   return lerp(cumulative[lo], cumulative[hi], x - static_cast<Real>(lo));
 }
 
-}  // namespace
-
-namespace {
-
 // The tip load of a base at `base` ft: the weighted mean over the averaging zone below it,
 // ultimate and factored in one pass over the zone's steps. Strong-rock steps below a base in
 // soil count with the soil's last value.

@@ -97,7 +97,8 @@ class Driver {
   const RunOptions& options_;
   PrintUnits u_;
   Real EPILEasEntered_ = 0;
-  std::vector<Real> stress_;  // effective stress at every whole foot: the same for every case
+  std::vector<Layer> wholeFoot_;  // the layers on whole feet: the same for every case
+  std::vector<Real> stress_;      // effective stress at every whole foot: the same for every case
   BestShaft best_;
   std::vector<PlotCurveRecords> curves_;
   std::vector<std::array<Real, 4>> lastCaseCurve_;  // the last case's first curve, for the clay-shale note
@@ -158,8 +159,8 @@ int Driver::runCases() {
   // in an SI project (the project file checks that it is not negative).
   if (!(m_.PINC > 0)) m_.PINC = 1;
   if (m_.si()) m_.PINC *= kFtPerM;
-  const std::vector<Layer> wholeFoot = wholeFootLayers(m_.layers);
-  stress_ = effectiveStressTable(wholeFoot, m_.WTD, static_cast<int>(wholeFoot.back().XBOT));
+  wholeFoot_ = wholeFootLayers(m_.layers);
+  stress_ = effectiveStressTable(wholeFoot_, m_.WTD, static_cast<int>(wholeFoot_.back().XBOT));
 
   const Real diameterStep = m_.IChart >= 1 ? m_.DIAMINCR : 0.5f;
   const Real diametersAsked =
@@ -414,7 +415,7 @@ CaseOutput Driver::computeCase(const CaseJob& job, bool firstSoilTip) const {
   found.baseDiameter = u_.length(shaft.Bb);
   found.length = u_.length(length);
 
-  const std::vector<Layer> layers = wholeFootLayers(m_.layers);
+  const std::vector<Layer>& layers = wholeFoot_;
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
   const CaseGround ground{m_, layers, stress_, shaft, diameterRatio, m_.METHOD == 2 ? length : 0};
   const std::vector<DepthStep> steps = computeDepthSteps(ground);

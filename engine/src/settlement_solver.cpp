@@ -71,78 +71,6 @@ ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const TransferCur
 // The solutions for the tip movements on segments set up beforehand, one per movement.
 std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
                                          const TransferCurve& qwCurve, std::span<const Real> tipMovements,
-                                         const SolverOptions& options);
-
-// The load-settlement curve for the given tip movements on segments set up beforehand.
-LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
-                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
-                                         const SolverOptions& options);
-
-}  // namespace
-
-bool carriesSide(const ShaftModel& shaft, Real zm) {
-  if (zm < shaft.TOPLENG - kDepthToleranceIn) return false;
-  return zm <= shaft.sideBottom + kDepthToleranceIn;
-}
-
-int segmentsOfAtMostOneFoot(Real L) {
-  // A length a rounding error above a whole foot keeps the whole number of segments.
-  const Real feet = std::ceil(L - 1e-4f);
-  return feet >= 1 ? static_cast<int>(std::min<Real>(feet, 1e6f)) : 1;
-}
-
-AxialState axialStateAt(const TipSolution& s, Real L, Real depth) {
-  // Segment ends from the tip upward: the tip, then each segment's top.
-  Real belowDepth = L;
-  AxialState below{s.tipLoad, s.tipMovement};
-  for (const SegmentResult& seg : s.segments) {
-    const AxialState above{seg.totalLoad, seg.totalMovement};
-    if (depth >= seg.topDepth) {
-      const Real span = belowDepth - seg.topDepth;
-      const Real t = span > 0 ? std::clamp((depth - seg.topDepth) / span, Real(0), Real(1)) : 0;
-      return {above.load + (below.load - above.load) * t, above.movement + (below.movement - above.movement) * t};
-    }
-    belowDepth = seg.topDepth;
-    below = above;
-  }
-  return below;  // at or above the head
-}
-
-std::array<Real, kTipMovementCount> standardTipMovements(Real D) {
-  std::array<Real, kTipMovementCount> w = {1e-5f, 5e-5f, 1e-4f, 0.005f, 0.0075f, 0.01f, 0.025f, 0.05f,
-                                           0.075f, 0.1f, 0.25f, 0.5f, 0, 0, 0};
-  w[12] = 0.01f * D;
-  if (w[12] < 0.5f) w[12] = 0.625f;
-  w[13] = 0.025f * D;
-  if (w[13] < w[12]) w[13] = 1.25f * w[12];
-  w[14] = 0.05f * D;
-  if (w[14] < w[13]) w[14] = 1.25f * w[13];
-  return w;
-}
-
-StiffnessProfile stiffnessProfile(Real Ep, Real D, Real Bb, Real L, Real bellHeight, Real BS) {
-  const Real base = Bb > 0 ? Bb : D;
-  // A bell and bottom portion longer than the shaft stiffen from the head down.
-  const Real stemEnd = std::clamp(L - bellHeight - BS, Real(0), std::max(L, Real(0)));
-  return {stemEnd, Ep * kQuarterPi * D * D, L, Ep * kQuarterPi * base * base};
-}
-
-Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
-  if (depth <= p.stemEnd) return p.AEstem;
-  if (depth >= p.L) return p.AEbase;
-  // stemEnd < depth < L, so the span is positive.
-  return p.AEstem + (p.AEbase - p.AEstem) * (depth - p.stemEnd) / (p.L - p.stemEnd);
-}
-
-TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
-                             const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
-  return std::move(solveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, {&wt, 1}, options).front());
-}
-
-namespace {
-
-std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
-                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
                                          const SolverOptions& options) {
   const int NS = std::max(1, shaft.NS);
   const int maxIterations = std::max(1, options.maxIterations);
@@ -211,10 +139,7 @@ std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSeg
   return solutions;
 }
 
-}  // namespace
-
-namespace {
-
+// The load-settlement curve for the given tip movements on segments set up beforehand.
 LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
                                          const TransferCurve& qwCurve, std::span<const Real> tipMovements,
                                          const SolverOptions& options) {
@@ -233,6 +158,65 @@ LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSeg
 }
 
 }  // namespace
+
+bool carriesSide(const ShaftModel& shaft, Real zm) {
+  if (zm < shaft.TOPLENG - kDepthToleranceIn) return false;
+  return zm <= shaft.sideBottom + kDepthToleranceIn;
+}
+
+int segmentsOfAtMostOneFoot(Real L) {
+  // A length a rounding error above a whole foot keeps the whole number of segments.
+  const Real feet = std::ceil(L - 1e-4f);
+  return feet >= 1 ? static_cast<int>(std::min<Real>(feet, 1e6f)) : 1;
+}
+
+AxialState axialStateAt(const TipSolution& s, Real L, Real depth) {
+  // Segment ends from the tip upward: the tip, then each segment's top.
+  Real belowDepth = L;
+  AxialState below{s.tipLoad, s.tipMovement};
+  for (const SegmentResult& seg : s.segments) {
+    const AxialState above{seg.totalLoad, seg.totalMovement};
+    if (depth >= seg.topDepth) {
+      const Real span = belowDepth - seg.topDepth;
+      const Real t = span > 0 ? std::clamp((depth - seg.topDepth) / span, Real(0), Real(1)) : 0;
+      return {above.load + (below.load - above.load) * t, above.movement + (below.movement - above.movement) * t};
+    }
+    belowDepth = seg.topDepth;
+    below = above;
+  }
+  return below;  // at or above the head
+}
+
+std::array<Real, kTipMovementCount> standardTipMovements(Real D) {
+  std::array<Real, kTipMovementCount> w = {1e-5f, 5e-5f, 1e-4f, 0.005f, 0.0075f, 0.01f, 0.025f, 0.05f,
+                                           0.075f, 0.1f, 0.25f, 0.5f, 0, 0, 0};
+  w[12] = 0.01f * D;
+  if (w[12] < 0.5f) w[12] = 0.625f;
+  w[13] = 0.025f * D;
+  if (w[13] < w[12]) w[13] = 1.25f * w[12];
+  w[14] = 0.05f * D;
+  if (w[14] < w[13]) w[14] = 1.25f * w[13];
+  return w;
+}
+
+StiffnessProfile stiffnessProfile(Real Ep, Real D, Real Bb, Real L, Real bellHeight, Real BS) {
+  const Real base = Bb > 0 ? Bb : D;
+  // A bell and bottom portion longer than the shaft stiffen from the head down.
+  const Real stemEnd = std::clamp(L - bellHeight - BS, Real(0), std::max(L, Real(0)));
+  return {stemEnd, Ep * kQuarterPi * D * D, L, Ep * kQuarterPi * base * base};
+}
+
+Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
+  if (depth <= p.stemEnd) return p.AEstem;
+  if (depth >= p.L) return p.AEbase;
+  // stemEnd < depth < L, so the span is positive.
+  return p.AEstem + (p.AEbase - p.AEstem) * (depth - p.stemEnd) / (p.L - p.stemEnd);
+}
+
+TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
+                             const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
+  return std::move(solveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, {&wt, 1}, options).front());
+}
 
 LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,

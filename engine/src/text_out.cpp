@@ -72,6 +72,12 @@ void TextOut::appendText(std::string_view records) {
   }
 }
 
+void TextOut::lineFixedWidth(std::string_view record, std::size_t width) {
+  // A carriage return before a line end is not part of the record.
+  if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+  line(fmt::padRight(record, width));
+}
+
 void TextOut::blankLines(int count) {
   for (int i = 0; i < count; ++i) line();
 }
@@ -80,10 +86,7 @@ void TextOut::appendFileFixedWidth(const std::filesystem::path& source, std::siz
   if (!stream_.is_open() || source.empty()) return;
   std::ifstream in(source, std::ios::binary);
   std::string record;
-  while (std::getline(in, record)) {
-    if (!record.empty() && record.back() == '\r') record.pop_back();
-    line(fmt::padRight(record, width));
-  }
+  while (std::getline(in, record)) lineFixedWidth(record, width);
 }
 
 void TextOut::appendRecordsFixedWidth(const std::vector<std::string>& records, std::size_t width) {
@@ -93,9 +96,7 @@ void TextOut::appendRecordsFixedWidth(const std::vector<std::string>& records, s
     std::string_view rest = record;
     while (true) {
       const std::size_t end = rest.find('\n');
-      std::string_view part = rest.substr(0, end);
-      if (!part.empty() && part.back() == '\r') part.remove_suffix(1);
-      line(fmt::padRight(part, width));
+      lineFixedWidth(rest.substr(0, end), width);
       if (end == std::string_view::npos) break;
       rest.remove_prefix(end + 1);
     }

@@ -45,6 +45,9 @@ class TextOut {
   void appendRecordsFixedWidth(const std::vector<std::string>& records, std::size_t width);
 
  private:
+  // One record of exactly `width` characters.
+  void lineFixedWidth(std::string_view record, std::size_t width);
+
   std::ofstream stream_;
   bool memory_ = false;
   std::string text_;

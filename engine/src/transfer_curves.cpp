@@ -190,14 +190,7 @@ DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth, 
   if (span < kSameDepth) return;
   above_ = &curves[i - 1];
   fraction_ = (depth - curves[i - 1].depth) / span;
-  const auto& a = above_->points;
-  const auto& b = below_->points;
-  sameMovements_ = curvesShareMovements ||
-                   (a.size() == b.size() &&
-                    std::equal(a.begin(), a.end(), b.begin(), [](const CurvePoint& p, const CurvePoint& q) {
-                     return p.movement == q.movement;
-                   }));
-  if (sameMovements_) abovePoints_ = above_->points.data();
+  if (curvesShareMovements || shareMovements(curves.subspan(i - 1, 2))) abovePoints_ = above_->points.data();
 }
 
 Real DepthTransfer::valueAt(Real movement) const {
@@ -206,7 +199,7 @@ Real DepthTransfer::valueAt(Real movement) const {
   const Real below = valueInBracket(below_->points, b);
   if (!above_) return below;
   const Real above =
-      valueInBracket(above_->points, sameMovements_ ? b : movementBracket(above_->points, movement));
+      valueInBracket(above_->points, abovePoints_ ? b : movementBracket(above_->points, movement));
   return lerp(above, below, fraction_);
 }
 

@@ -104,10 +104,10 @@ class DepthTransfer {
   const TransferCurve* above_ = nullptr;  // null: the value of `below_` alone
   const TransferCurve* below_ = nullptr;  // null: no curves, the value 0
   Real fraction_ = 0;                     // place of the depth from above_ to below_
-  bool sameMovements_ = false;
   bool beyondExtent_ = true;
   // For the search that goes on: the points of below_ and their count (0 without points), and
-  // the points of above_ when it shares the movements of below_ (else null).
+  // the points of above_ when it shares the movements of below_ (else null: each curve is
+  // bracketed on its own).
   const CurvePoint* belowPoints_ = nullptr;
   std::size_t count_ = 0;
   const CurvePoint* abovePoints_ = nullptr;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
+#include <string>
 
 #include "report_tables.h"
 
@@ -66,15 +68,8 @@ const char* const kSand =
     "1 60 \r\n0.0 120 34 0 20 0 0 1 1 \r\n0.0 125 36 0 30 0 0 1 1 \r\n2 \r\n0 0 \r\n";
 
 // A project's result files less the report's clock and folder lines (the runs differ in them).
-std::string resultsOf(const std::filesystem::path& project) {
-  std::string all;
-  for (const char* ext : {".tm8o", ".tm8p", ".tm8r", ".tm8z"}) {
-    auto p = project;
-    for (const auto& l : test::readLines(p.replace_extension(ext)))
-      if (l.find("     Time:  ") == std::string::npos && l.find("Path to file locations") == std::string::npos)
-        all += l + "\n";
-  }
-  return all;
+std::map<std::string, std::string> resultsOf(const std::filesystem::path& project) {
+  return test::resultFiles(project, {"     Time:  ", "Path to file locations"});
 }
 
 std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "' "; }

@@ -48,14 +48,7 @@ const std::map<std::string, std::string>& projects() {
 
 // The result files of a project, without the line that holds the date and time of the run.
 std::map<std::string, std::string> results(const test::TempDir& dir, const std::string& name) {
-  std::map<std::string, std::string> out;
-  for (const char* ext : {".tm8o", ".tm8p", ".tm8r", ".tm8z"}) {
-    std::string text;
-    for (const auto& l : test::readLines(dir / (name + ext)))
-      if (l.find("Date:  ") == std::string::npos) text += l + "\n";
-    out[ext] = text;
-  }
-  return out;
+  return test::resultFiles(dir / (name + ".tm8d"), {"Date:  "});
 }
 
 pid_t startTalmo(const std::filesystem::path& project) {

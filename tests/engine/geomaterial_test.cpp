@@ -55,7 +55,9 @@ TEST(GeomaterialCharts, ReadingsBetweenAndBeyondTheCurves) {
       // (L/D 20 or more) then takes 0.385, not the curve's 0.365
       {"I below Ec/Em 10, slender", socketInfluenceFactor(25, 5), 0.385f},
       {"I below Ec/Em 10, L/D 20", socketInfluenceFactor(20, 5), 0.385f},
+      // below L/D 20 the curve of 10 holds: it reads 0.367 at L/D 12
       {"I below Ec/Em 10, L/D 12", socketInfluenceFactor(12, 5), 0.367f},
+      // on the curve of 10 itself L/D 20 reads the chart's 0.365
       {"I at Ec/Em 10, L/D 20", socketInfluenceFactor(20, 10), 0.365f},
       {"I beyond Ec/Em 5000", socketInfluenceFactor(20, 8000), 0.085f},
   };

@@ -1,11 +1,15 @@
 #pragma once
 // Small helpers shared by the engine tests: a temporary folder, whole-file reading and a pinned
 // clock.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "talmo/engine.h"
@@ -45,6 +49,21 @@ inline std::vector<std::string> readLines(const std::filesystem::path& p) {
   std::string l;
   while (std::getline(in, l)) lines.push_back(l);
   return lines;
+}
+
+// The report, plot file, runtime notes and curve listing of a project by extension, less the
+// lines holding any of `skipped` (such as the run's clock, which differs from run to run).
+inline std::map<std::string, std::string> resultFiles(std::filesystem::path project,
+                                                      std::initializer_list<std::string_view> skipped) {
+  std::map<std::string, std::string> out;
+  for (const char* ext : {".tm8o", ".tm8p", ".tm8r", ".tm8z"}) {
+    std::string& text = out[ext];
+    for (const auto& l : readLines(project.replace_extension(ext))) {
+      const auto holds = [&l](std::string_view s) { return l.find(s) != std::string::npos; };
+      if (std::none_of(skipped.begin(), skipped.end(), holds)) text += l + "\n";
+    }
+  }
+  return out;
 }
 
 inline void writeFile(const std::filesystem::path& p, const std::string& text) {
