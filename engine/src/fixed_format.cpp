@@ -12,11 +12,22 @@ namespace {
 
 void appendStars(std::string& out, int w) { out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
 
-// Appends text right-justified in w characters, or asterisks when it does not fit.
+// Appends text right-justified in w characters, or asterisks when it does not fit. The field is
+// laid out on the stack and appended in one piece: records are built field by field, and one
+// append per field keeps that cheap.
 void appendRightJustified(std::string& out, std::string_view text, int w) {
   if (static_cast<int>(text.size()) > w) return appendStars(out, w);
-  out.append(static_cast<std::size_t>(w) - text.size(), ' ');
-  out.append(text);
+  const auto width = static_cast<std::size_t>(w);
+  const std::size_t blanks = width - text.size();
+  char field[64];
+  if (width > sizeof field) {
+    out.append(blanks, ' ');
+    out.append(text);
+    return;
+  }
+  std::memset(field, ' ', blanks);
+  std::memcpy(field + blanks, text.data(), text.size());
+  out.append(field, width);
 }
 
 std::string rightJustify(std::string_view text, int w) {
@@ -108,6 +119,10 @@ double powerOfTen(int k) {
   return kPowers[k];
 }
 
+// floor(log10(2^e)) for the exponents of a double, in integer arithmetic: 315653 / 2^20 is
+// log10(2) closely enough that no product crosses a whole number wrongly for |e| <= 2620.
+int floorLog10Pow2(int e) { return (e * 315653) >> 20; }
+
 // magnitude x 10^k with one rounding; false when 10^k is not exact.
 bool scaled(double magnitude, int k, double& out) {
   if (k > kMaxPowerOfTen || k < -kMaxPowerOfTen) return false;
@@ -118,10 +133,10 @@ bool scaled(double magnitude, int k, double& out) {
 // Rounds a scaled value half up to an integer; false when it lies too near a tie to tell.
 bool roundScaled(double t, long long& rounded) {
   if (!(t < kMaxScaled)) return false;
-  const double whole = std::floor(t);
-  const double fraction = t - whole;
+  const auto whole = static_cast<long long>(t);  // t >= 0: truncation is the floor
+  const double fraction = t - static_cast<double>(whole);
   if (std::fabs(fraction - 0.5) <= kTieMargin) return false;
-  rounded = static_cast<long long>(whole) + (fraction > 0.5 ? 1 : 0);
+  rounded = whole + (fraction > 0.5 ? 1 : 0);
   return true;
 }
 
@@ -131,18 +146,20 @@ std::size_t fixedByScaling(double magnitude, int d, char* buf) {
   double t = 0;
   long long rounded = 0;
   if (d < 0 || d > 9 || !scaled(magnitude, d, t) || !roundScaled(t, rounded)) return 0;
-  char whole[24];
-  const auto n = static_cast<std::size_t>(std::to_chars(whole, whole + sizeof whole, rounded).ptr - whole);
-  const auto decimals = static_cast<std::size_t>(d);
-  // At least one digit before the point: 0.004 in F6.2 is "0.00".
-  const std::size_t zeros = n < decimals + 1 ? decimals + 1 - n : 0;
-  std::memset(buf, '0', zeros);
-  std::memcpy(buf + zeros, whole, n);
-  const std::size_t digits = zeros + n;
-  char* point = buf + digits - decimals;
-  std::memmove(point + 1, point, decimals);
-  *point = '.';
-  return digits + 1;
+  // From the last decimal leftward, with at least one digit before the point (0.004 in F6.2
+  // is "0.00").
+  char digits[24];
+  char* first = digits + sizeof digits;
+  auto left = static_cast<std::uint32_t>(rounded);  // at most 10^9
+  for (int k = 0; k < d; ++k, left /= 10) *--first = static_cast<char>('0' + left % 10);
+  *--first = '.';
+  do {
+    *--first = static_cast<char>('0' + left % 10);
+    left /= 10;
+  } while (left != 0);
+  const auto n = static_cast<std::size_t>(digits + sizeof digits - first);
+  std::memcpy(buf, first, n);
+  return n;
 }
 
 // d significant digits of |value| > 0 into buf and the exponent x of 0.ddd x 10^x; false to use
@@ -152,7 +169,7 @@ bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
   // The decimal exponent from the binary one; it may be one off, which the scaling corrects.
   const auto biased = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff);
   if (biased == 0) return false;  // subnormal: the exact digits
-  int e = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
+  int e = floorLog10Pow2(biased - 1023);
   const double low = powerOfTen(d - 1), high = powerOfTen(d);
   double t = 0;
   for (int attempt = 0; attempt < 2; ++attempt) {
@@ -171,9 +188,58 @@ bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
     rounded /= 10;
     ++e;
   }
-  for (int k = d - 1; k >= 0; --k, rounded /= 10) buf[k] = static_cast<char>('0' + rounded % 10);
+  auto left = static_cast<std::uint32_t>(rounded);  // below 10^9
+  for (int k = d - 1; k >= 0; --k, left /= 10) buf[k] = static_cast<char>('0' + left % 10);
   exponent = e + 1;
   return true;
+}
+
+// Significant digits of a list-directed real.
+constexpr int kListDigits = 7;
+
+// |value| > 0 in the general form with kListDigits significant digits (fixed for decimal
+// exponents -4 .. 6, else scientific, trailing zeros dropped: "0.036", "2.5E+10") into buf;
+// returns its length, 0 when the digits lie too near a tie to tell by scaling.
+std::size_t generalByScaling(double magnitude, char* buf) {
+  char digits[kListDigits];
+  int exponent = 0;  // of 0.ddd x 10^exponent
+  if (!scientificByScaling(magnitude, kListDigits, digits, exponent)) return 0;
+  auto kept = static_cast<std::size_t>(kListDigits);
+  while (kept > 1 && digits[kept - 1] == '0') --kept;
+  const int x = exponent - 1;  // of d.ddd x 10^x
+  std::size_t n = 0;
+  if (x < -4 || x >= kListDigits) {
+    buf[n++] = digits[0];
+    if (kept > 1) {
+      buf[n++] = '.';
+      std::memcpy(buf + n, digits + 1, kept - 1);
+      n += kept - 1;
+    }
+    const int mag = std::abs(x);
+    buf[n++] = 'E';
+    buf[n++] = x < 0 ? '-' : '+';
+    if (mag >= 100) buf[n++] = static_cast<char>('0' + mag / 100);
+    buf[n++] = static_cast<char>('0' + mag / 10 % 10);
+    buf[n++] = static_cast<char>('0' + mag % 10);
+    return n;
+  }
+  if (x < 0) {
+    const auto zeros = static_cast<std::size_t>(-x - 1);
+    buf[n++] = '0';
+    buf[n++] = '.';
+    std::memset(buf + n, '0', zeros);
+    n += zeros;
+    std::memcpy(buf + n, digits, kept);
+    return n + kept;
+  }
+  const auto whole = static_cast<std::size_t>(x + 1);
+  for (std::size_t i = 0; i < whole; ++i) buf[n++] = i < kept ? digits[i] : '0';
+  if (kept > whole) {
+    buf[n++] = '.';
+    std::memcpy(buf + n, digits + whole, kept - whole);
+    n += kept - whole;
+  }
+  return n;
 }
 
 }  // namespace
@@ -201,25 +267,24 @@ void appendF(std::string& out, double value, int w, int d) {
 void appendE(std::string& out, double value, int w, int d) {
   if (!std::isfinite(value)) return appendNonFinite(out, value, w);
   if (d < 1 || d > 32) return appendStars(out, w);
-  if (value == 0) return appendRightJustified(out, "0." + std::string(static_cast<std::size_t>(d), '0') + "E+00", w);
-  // d significant digits rounded half up, shifted to the mantissa 0.dddd with exponent x+1
-  // (a carry, 9.9996 to 10.00, moves into the exponent).
-  char fast[16];
-  std::string exact;
-  const char* digits = fast;
-  int exponent = 0;
-  if (!scientificByScaling(std::fabs(value), d, fast, exponent)) {
-    if (!exactScientific(std::fabs(value), d, exact, exponent)) return appendStars(out, w);
-    digits = exact.data();
-  }
-  if (exponent > 99 || exponent < -99) return appendStars(out, w);
+  // [-]0.dddE+xx: d significant digits rounded half up, shifted to the mantissa 0.dddd with
+  // exponent x+1 (a carry, 9.9996 to 10.00, moves into the exponent).
   char text[40];
   std::size_t n = 0;
   if (value < 0) text[n++] = '-';
   text[n++] = '0';
   text[n++] = '.';
-  std::memcpy(text + n, digits, static_cast<std::size_t>(d));
+  char* digits = text + n;
   n += static_cast<std::size_t>(d);
+  int exponent = 0;
+  if (value == 0) {
+    std::memset(digits, '0', static_cast<std::size_t>(d));
+  } else if (!scientificByScaling(std::fabs(value), d, digits, exponent)) {
+    std::string exact;
+    if (!exactScientific(std::fabs(value), d, exact, exponent)) return appendStars(out, w);
+    std::memcpy(digits, exact.data(), static_cast<std::size_t>(d));
+  }
+  if (exponent > 99 || exponent < -99) return appendStars(out, w);
   const int mag = std::abs(exponent);
   text[n++] = 'E';
   text[n++] = exponent < 0 ? '-' : '+';
@@ -246,16 +311,41 @@ std::string X(int n) { return std::string(static_cast<std::size_t>(n > 0 ? n : 0
 
 std::string listInt(long long value) { return " " + std::to_string(value); }
 
-std::string listReal(double value) {
+void appendListReal(std::string& out, double value) {
   // General form with the seven significant digits a single-precision value carries, so that
   // 0.036 stays 0.036 rather than its binary neighbour 0.036000002.
   char buf[64];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7);
-  std::string text(buf, ec == std::errc() ? end : buf);
-  for (char& c : text)
-    if (c == 'e') c = 'E';
-  if (text.find_first_of(".En") == std::string::npos) text += ".0";
-  return " " + text;
+  std::size_t n = 0;
+  buf[n++] = ' ';
+  if (std::isfinite(value) && value != 0) {
+    if (value < 0) buf[n++] = '-';
+    const std::size_t length = generalByScaling(std::fabs(value), buf + n);
+    if (length == 0) {
+      n = 1;  // too near a tie: the library's exact conversion
+    } else {
+      n += length;
+      if (!std::memchr(buf + 1, '.', n - 1) && !std::memchr(buf + 1, 'E', n - 1)) {
+        buf[n++] = '.';
+        buf[n++] = '0';
+      }
+      out.append(buf, n);
+      return;
+    }
+  }
+  auto [end, ec] = std::to_chars(buf + n, buf + sizeof buf, value, std::chars_format::general, kListDigits);
+  if (ec != std::errc()) end = buf + n;
+  std::string_view text(buf + n, static_cast<std::size_t>(end - (buf + n)));
+  for (char* c = buf + n; c != end; ++c)
+    if (*c == 'e') *c = 'E';
+  out.append(buf, n);
+  out.append(text);
+  if (text.find_first_of(".En") == std::string_view::npos) out += ".0";
+}
+
+std::string listReal(double value) {
+  std::string out;
+  appendListReal(out, value);
+  return out;
 }
 
 std::string padRight(std::string_view text, std::size_t w) {

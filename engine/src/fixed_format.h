@@ -27,6 +27,7 @@ std::string X(int n);
 // List form: one item as a free-form record writes it, with its leading blank.
 std::string listInt(long long value);
 std::string listReal(double value);
+void appendListReal(std::string& out, double value);
 
 // Left-justified text padded with blanks (or cut) to exactly w characters.
 std::string padRight(std::string_view text, std::size_t w);

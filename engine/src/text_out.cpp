@@ -5,12 +5,11 @@
 #include <string>
 #include <system_error>
 
-#include "fixed_format.h"
-
 namespace talmo {
 
 bool TextOut::open(const std::filesystem::path& path) {
   close();
+  text_.clear();
   openError_.clear();
   if (path.empty()) {
     openError_ = "no file name was given";
@@ -28,6 +27,27 @@ bool TextOut::open(const std::filesystem::path& path) {
   return stream_.is_open();
 }
 
+namespace {
+
+// Bytes of a file's records gathered before they are written.
+constexpr std::size_t kWriteSize = 1 << 16;
+
+// The records of a text as a file of it reads back: each line, and a last one without its line
+// end.
+template <typename Each>
+void forEachRecord(std::string_view text, Each each) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    each(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+}
+
+}  // namespace
+
+TextOut::~TextOut() { writeBuffered(true); }
+
 void TextOut::openMemory(std::size_t expectedSize) {
   close();
   memory_ = true;
@@ -37,22 +57,35 @@ void TextOut::openMemory(std::size_t expectedSize) {
 }
 
 void TextOut::close() {
-  if (stream_.is_open()) stream_.close();
+  if (stream_.is_open()) {
+    writeBuffered(true);
+    stream_.close();
+  }
   memory_ = false;
 }
 
-void TextOut::line(std::string_view text) {
-  if (keep_) records_.emplace_back(text);
-  if (copy_) copy_->emplace_back(text);
-  if (memory_) {
-    text_.append(text);
-    text_ += '\n';
-    ++lines_;
-    return;
-  }
-  if (!stream_.is_open()) return;
-  stream_ << text << '\n';
+void TextOut::writeBuffered(bool all) {
+  if (memory_ || !stream_.is_open() || (!all && text_.size() < kWriteSize)) return;
+  stream_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+  text_.clear();
 }
+
+void TextOut::record(std::string_view text, std::size_t blanks) {
+  if (keep_ || copy_) {
+    std::string padded(text);
+    padded.append(blanks, ' ');
+    if (keep_) records_.push_back(padded);
+    if (copy_) copy_->push_back(std::move(padded));
+  }
+  if (!memory_ && !stream_.is_open()) return;
+  text_.append(text);
+  text_.append(blanks, ' ');
+  text_ += '\n';
+  ++lines_;
+  writeBuffered(false);
+}
+
+void TextOut::line(std::string_view text) { record(text, 0); }
 
 void TextOut::appendText(std::string_view records) {
   if (copy_ || keep_) {
@@ -64,18 +97,17 @@ void TextOut::appendText(std::string_view records) {
       from = end == std::string_view::npos ? records.size() : end + 1;
     }
   }
-  if (memory_) {
-    text_.append(records);
-    lines_ += static_cast<std::size_t>(std::count(records.begin(), records.end(), '\n'));
-  } else if (stream_.is_open()) {
-    stream_.write(records.data(), static_cast<std::streamsize>(records.size()));
-  }
+  if (!memory_ && !stream_.is_open()) return;
+  text_.append(records);
+  lines_ += static_cast<std::size_t>(std::count(records.begin(), records.end(), '\n'));
+  writeBuffered(false);
 }
 
 void TextOut::lineFixedWidth(std::string_view record, std::size_t width) {
   // A carriage return before a line end is not part of the record.
   if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
-  line(fmt::padRight(record, width));
+  record = record.substr(0, width);
+  this->record(record, width - record.size());
 }
 
 void TextOut::blankLines(int count) {
@@ -84,9 +116,13 @@ void TextOut::blankLines(int count) {
 
 void TextOut::appendFileFixedWidth(const std::filesystem::path& source, std::size_t width) {
   if (!stream_.is_open() || source.empty()) return;
-  std::ifstream in(source, std::ios::binary);
-  std::string record;
-  while (std::getline(in, record)) lineFixedWidth(record, width);
+  std::ifstream in(source, std::ios::binary | std::ios::ate);
+  if (!in) return;
+  std::string content(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+  in.seekg(0);
+  in.read(content.data(), static_cast<std::streamsize>(content.size()));
+  content.resize(static_cast<std::size_t>(in.gcount()));
+  forEachRecord(content, [&](std::string_view r) { lineFixedWidth(r, width); });
 }
 
 void TextOut::appendRecordsFixedWidth(const std::vector<std::string>& records, std::size_t width) {

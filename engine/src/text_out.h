@@ -11,6 +11,12 @@ namespace talmo {
 
 class TextOut {
  public:
+  TextOut() = default;
+  TextOut(TextOut&&) = default;
+  TextOut& operator=(TextOut&&) = default;
+  // Writes what is still buffered.
+  ~TextOut();
+
   // Creates or truncates the file. Returns false when it cannot be opened; openError() then
   // says why.
   bool open(const std::filesystem::path& path);
@@ -20,6 +26,7 @@ class TextOut {
   void openMemory(std::size_t expectedSize = 0);
   void close();
   bool isOpen() const { return stream_.is_open() || memory_; }
+  // The records kept in memory (openMemory); for a file, what is not yet written to it.
   const std::string& text() const { return text_; }
   std::size_t lineCount() const { return lines_; }
 
@@ -47,6 +54,11 @@ class TextOut {
  private:
   // One record of exactly `width` characters.
   void lineFixedWidth(std::string_view record, std::size_t width);
+  // One record: the text, `blanks` blanks and a line end.
+  void record(std::string_view text, std::size_t blanks);
+  // A file's records gather in text_ and go to the file in large pieces: one write per record
+  // would cost more than the formatting of the record.
+  void writeBuffered(bool all);
 
   std::ofstream stream_;
   bool memory_ = false;
