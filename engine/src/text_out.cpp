@@ -99,7 +99,7 @@ void TextOut::appendText(std::string_view records) {
   }
   if (!memory_ && !stream_.is_open()) return;
   text_.append(records);
-  lines_ += static_cast<std::size_t>(std::count(records.begin(), records.end(), '\n'));
+  if (memory_) lines_ += static_cast<std::size_t>(std::count(records.begin(), records.end(), '\n'));
   writeBuffered(false);
 }
 
