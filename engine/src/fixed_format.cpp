@@ -25,7 +25,7 @@ void appendRightJustified(std::string& out, std::string_view text, int w) {
     out.append(text);
     return;
   }
-  std::memset(field, ' ', blanks);
+  std::memset(field, ' ', sizeof field);  // a fixed size: a few stores rather than a call
   std::memcpy(field + blanks, text.data(), text.size());
   out.append(field, width);
 }
@@ -123,6 +123,17 @@ double powerOfTen(int k) {
 // log10(2) closely enough that no product crosses a whole number wrongly for |e| <= 2620.
 int floorLog10Pow2(int e) { return (e * 315653) >> 20; }
 
+// Writes the `count` last decimal digits of `value` to digits[0 .. count), two at a time.
+void writeDigits(std::uint32_t value, int count, char* digits) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  int k = count;
+  for (; k >= 2; k -= 2, value /= 100) std::memcpy(digits + k - 2, kPairs + 2 * (value % 100), 2);
+  if (k == 1) digits[0] = static_cast<char>('0' + value % 10);
+}
+
 // magnitude x 10^k with one rounding; false when 10^k is not exact.
 bool scaled(double magnitude, int k, double& out) {
   if (k > kMaxPowerOfTen || k < -kMaxPowerOfTen) return false;
@@ -188,8 +199,7 @@ bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
     rounded /= 10;
     ++e;
   }
-  auto left = static_cast<std::uint32_t>(rounded);  // below 10^9
-  for (int k = d - 1; k >= 0; --k, left /= 10) buf[k] = static_cast<char>('0' + left % 10);
+  writeDigits(static_cast<std::uint32_t>(rounded), d, buf);  // below 10^9
   exponent = e + 1;
   return true;
 }

@@ -16,15 +16,16 @@ bool TextOut::open(const std::filesystem::path& path) {
     return false;
   }
   errno = 0;
-  stream_.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
-  if (!stream_.is_open()) {
+  if (!stream_) stream_ = std::make_unique<std::ofstream>();
+  stream_->open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+  if (!stream_->is_open()) {
     const int code = errno;
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) openError_ = "a folder of that name exists";
     else if (code != 0) openError_ = std::generic_category().message(code);
     else openError_ = "the file could not be opened for writing";
   }
-  return stream_.is_open();
+  return stream_->is_open();
 }
 
 namespace {
@@ -57,16 +58,16 @@ void TextOut::openMemory(std::size_t expectedSize) {
 }
 
 void TextOut::close() {
-  if (stream_.is_open()) {
+  if (fileOpen()) {
     writeBuffered(true);
-    stream_.close();
+    stream_->close();
   }
   memory_ = false;
 }
 
 void TextOut::writeBuffered(bool all) {
-  if (memory_ || !stream_.is_open() || (!all && text_.size() < kWriteSize)) return;
-  stream_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+  if (memory_ || !fileOpen() || (!all && text_.size() < kWriteSize)) return;
+  stream_->write(text_.data(), static_cast<std::streamsize>(text_.size()));
   text_.clear();
 }
 
@@ -77,7 +78,7 @@ void TextOut::record(std::string_view text, std::size_t blanks) {
     if (keep_) records_.push_back(padded);
     if (copy_) copy_->push_back(std::move(padded));
   }
-  if (!memory_ && !stream_.is_open()) return;
+  if (!memory_ && !fileOpen()) return;
   text_.append(text);
   text_.append(blanks, ' ');
   text_ += '\n';
@@ -97,7 +98,7 @@ void TextOut::appendText(std::string_view records) {
       from = end == std::string_view::npos ? records.size() : end + 1;
     }
   }
-  if (!memory_ && !stream_.is_open()) return;
+  if (!memory_ && !fileOpen()) return;
   text_.append(records);
   if (memory_) lines_ += static_cast<std::size_t>(std::count(records.begin(), records.end(), '\n'));
   writeBuffered(false);
@@ -115,7 +116,7 @@ void TextOut::blankLines(int count) {
 }
 
 void TextOut::appendFileFixedWidth(const std::filesystem::path& source, std::size_t width) {
-  if (!stream_.is_open() || source.empty()) return;
+  if (!fileOpen() || source.empty()) return;
   std::ifstream in(source, std::ios::binary | std::ios::ate);
   if (!in) return;
   std::string content(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');

@@ -3,6 +3,7 @@
 // (or was never named) swallows its records, so a model can always write its messages.
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,7 @@ class TextOut {
   // the growing of the buffer.
   void openMemory(std::size_t expectedSize = 0);
   void close();
-  bool isOpen() const { return stream_.is_open() || memory_; }
+  bool isOpen() const { return fileOpen() || memory_; }
   // The records kept in memory (openMemory); for a file, what is not yet written to it.
   const std::string& text() const { return text_; }
   std::size_t lineCount() const { return lines_; }
@@ -60,7 +61,11 @@ class TextOut {
   // would cost more than the formatting of the record.
   void writeBuffered(bool all);
 
-  std::ofstream stream_;
+  bool fileOpen() const { return stream_ && stream_->is_open(); }
+
+  // Made when a file is opened: most TextOuts of a run hold one case's records in memory, and a
+  // stream costs more to make than many records to write.
+  std::unique_ptr<std::ofstream> stream_;
   bool memory_ = false;
   std::string text_;
   std::size_t lines_ = 0;
