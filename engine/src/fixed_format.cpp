@@ -1,5 +1,6 @@
 #include "fixed_format.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -12,22 +13,36 @@ namespace {
 
 void appendStars(std::string& out, int w) { out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
 
-// Appends text right-justified in w characters, or asterisks when it does not fit. The field is
-// laid out on the stack and appended in one piece: records are built field by field, and one
-// append per field keeps that cheap.
+// A field of w characters laid out before it is appended in one piece: blanks, with the text
+// written at its right end. Records are built field by field, so one append per field matters.
+class Field {
+ public:
+  explicit Field(int w) : width_(static_cast<std::size_t>(w)) {
+    if (width_ <= sizeof local_) {
+      std::memset(local_, ' ', sizeof local_);  // a fixed size: a few stores rather than a call
+      chars_ = local_;
+    } else {
+      wide_.assign(width_, ' ');
+      chars_ = wide_.data();
+    }
+  }
+  // Where a text of `length` characters (at most w) starts.
+  char* rightAligned(std::size_t length) { return chars_ + width_ - length; }
+  void appendTo(std::string& out) const { out.append(chars_, width_); }
+
+ private:
+  std::size_t width_;
+  char local_[64];
+  std::string wide_;
+  char* chars_;
+};
+
+// Appends text right-justified in w characters, or asterisks when it does not fit.
 void appendRightJustified(std::string& out, std::string_view text, int w) {
   if (static_cast<int>(text.size()) > w) return appendStars(out, w);
-  const auto width = static_cast<std::size_t>(w);
-  const std::size_t blanks = width - text.size();
-  char field[64];
-  if (width > sizeof field) {
-    out.append(blanks, ' ');
-    out.append(text);
-    return;
-  }
-  std::memset(field, ' ', sizeof field);  // a fixed size: a few stores rather than a call
-  std::memcpy(field + blanks, text.data(), text.size());
-  out.append(field, width);
+  Field field(w);
+  std::memcpy(field.rightAligned(text.size()), text.data(), text.size());
+  field.appendTo(out);
 }
 
 std::string rightJustify(std::string_view text, int w) {
@@ -151,25 +166,19 @@ bool roundScaled(double t, long long& rounded) {
   return true;
 }
 
-// Fixed digits of |value| with d decimals into buf; returns their length, 0 to use the exact
-// digits.
-std::size_t fixedByScaling(double magnitude, int d, char* buf) {
+// |value| x 10^d rounded half up to an integer; false to use the exact digits.
+bool fixedByScaling(double magnitude, int d, std::uint32_t& rounded) {
   double t = 0;
-  long long rounded = 0;
-  if (d < 0 || d > 9 || !scaled(magnitude, d, t) || !roundScaled(t, rounded)) return 0;
-  // From the last decimal leftward, with at least one digit before the point (0.004 in F6.2
-  // is "0.00").
-  char digits[24];
-  char* first = digits + sizeof digits;
-  auto left = static_cast<std::uint32_t>(rounded);  // at most 10^9
-  for (int k = 0; k < d; ++k, left /= 10) *--first = static_cast<char>('0' + left % 10);
-  *--first = '.';
-  do {
-    *--first = static_cast<char>('0' + left % 10);
-    left /= 10;
-  } while (left != 0);
-  const auto n = static_cast<std::size_t>(digits + sizeof digits - first);
-  std::memcpy(buf, first, n);
+  long long r = 0;
+  if (d < 0 || d > 9 || !scaled(magnitude, d, t) || !roundScaled(t, r)) return false;
+  rounded = static_cast<std::uint32_t>(r);  // at most 10^9
+  return true;
+}
+
+// Decimal digits of a value, at least one.
+int digitCount(std::uint32_t value) {
+  int n = 1;
+  for (; value >= 10; value /= 10) ++n;
   return n;
 }
 
@@ -256,22 +265,29 @@ std::size_t generalByScaling(double magnitude, char* buf) {
 
 void appendF(std::string& out, double value, int w, int d) {
   if (!std::isfinite(value)) return appendNonFinite(out, value, w);
-  char buf[24];
-  buf[0] = '-';
-  std::size_t n = fixedByScaling(std::fabs(value), d, buf + 1);
-  std::string exact;
-  const char* digits = buf + 1;
-  if (n == 0) {
-    if (!exactFixed(std::fabs(value), d, exact)) return appendStars(out, w);
-    digits = exact.data();
-    n = exact.size();
+  std::uint32_t rounded = 0;
+  if (fixedByScaling(std::fabs(value), d, rounded)) {
+    // [-]w.ddd with at least one digit before the point (0.004 in F6.2 is "0.00"); a negative
+    // value that rounds to zero prints as zero, not "-0.00".
+    const auto decimals = static_cast<std::size_t>(d);
+    const std::uint32_t scale = static_cast<std::uint32_t>(powerOfTen(d));
+    const std::uint32_t whole = rounded / scale;
+    const auto wholeDigits = static_cast<std::size_t>(digitCount(whole));
+    const bool negative = value < 0 && rounded != 0;
+    const std::size_t length = (negative ? 1 : 0) + wholeDigits + 1 + decimals;
+    if (length > static_cast<std::size_t>(std::max(w, 0))) return appendStars(out, w);
+    Field field(w);
+    char* text = field.rightAligned(length);
+    if (negative) *text++ = '-';
+    writeDigits(whole, static_cast<int>(wholeDigits), text);
+    text[wholeDigits] = '.';
+    writeDigits(rounded % scale, d, text + wholeDigits + 1);
+    return field.appendTo(out);
   }
-  // A negative value that rounds to zero prints as zero, not "-0.00".
-  const std::string_view text(digits, n);
-  const bool negative = value < 0 && text.find_first_not_of("0.") != std::string_view::npos;
-  if (!negative) return appendRightJustified(out, text, w);
-  if (digits == buf + 1) return appendRightJustified(out, std::string_view(buf, n + 1), w);
-  appendRightJustified(out, "-" + exact, w);
+  std::string exact;
+  if (!exactFixed(std::fabs(value), d, exact)) return appendStars(out, w);
+  const bool negative = value < 0 && exact.find_first_not_of("0.") != std::string::npos;
+  appendRightJustified(out, negative ? "-" + exact : exact, w);
 }
 
 void appendE(std::string& out, double value, int w, int d) {
@@ -279,28 +295,30 @@ void appendE(std::string& out, double value, int w, int d) {
   if (d < 1 || d > 32) return appendStars(out, w);
   // [-]0.dddE+xx: d significant digits rounded half up, shifted to the mantissa 0.dddd with
   // exponent x+1 (a carry, 9.9996 to 10.00, moves into the exponent).
-  char text[40];
-  std::size_t n = 0;
-  if (value < 0) text[n++] = '-';
-  text[n++] = '0';
-  text[n++] = '.';
-  char* digits = text + n;
-  n += static_cast<std::size_t>(d);
+  const auto digitsWanted = static_cast<std::size_t>(d);
+  const std::size_t length = (value < 0 ? 1 : 0) + 2 + digitsWanted + 4;
+  if (length > static_cast<std::size_t>(std::max(w, 0))) return appendStars(out, w);
+  Field field(w);
+  char* text = field.rightAligned(length);
+  if (value < 0) *text++ = '-';
+  *text++ = '0';
+  *text++ = '.';
   int exponent = 0;
   if (value == 0) {
-    std::memset(digits, '0', static_cast<std::size_t>(d));
-  } else if (!scientificByScaling(std::fabs(value), d, digits, exponent)) {
+    std::memset(text, '0', digitsWanted);
+  } else if (!scientificByScaling(std::fabs(value), d, text, exponent)) {
     std::string exact;
     if (!exactScientific(std::fabs(value), d, exact, exponent)) return appendStars(out, w);
-    std::memcpy(digits, exact.data(), static_cast<std::size_t>(d));
+    std::memcpy(text, exact.data(), digitsWanted);
   }
   if (exponent > 99 || exponent < -99) return appendStars(out, w);
+  text += digitsWanted;
   const int mag = std::abs(exponent);
-  text[n++] = 'E';
-  text[n++] = exponent < 0 ? '-' : '+';
-  text[n++] = static_cast<char>('0' + mag / 10);
-  text[n++] = static_cast<char>('0' + mag % 10);
-  appendRightJustified(out, std::string_view(text, n), w);
+  *text++ = 'E';
+  *text++ = exponent < 0 ? '-' : '+';
+  *text++ = static_cast<char>('0' + mag / 10);
+  *text = static_cast<char>('0' + mag % 10);
+  field.appendTo(out);
 }
 
 std::string F(double value, int w, int d) {
