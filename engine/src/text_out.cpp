@@ -47,7 +47,7 @@ void forEachRecord(std::string_view text, Each each) {
 
 }  // namespace
 
-TextOut::~TextOut() { writeBuffered(true); }
+TextOut::~TextOut() { writeBuffered(); }
 
 void TextOut::openMemory(std::size_t expectedSize) {
   close();
@@ -59,14 +59,14 @@ void TextOut::openMemory(std::size_t expectedSize) {
 
 void TextOut::close() {
   if (fileOpen()) {
-    writeBuffered(true);
+    writeBuffered();
     stream_->close();
   }
   memory_ = false;
 }
 
-void TextOut::writeBuffered(bool all) {
-  if (memory_ || !fileOpen() || (!all && text_.size() < kWriteSize)) return;
+void TextOut::writeBuffered() {
+  if (memory_ || !fileOpen()) return;
   stream_->write(text_.data(), static_cast<std::streamsize>(text_.size()));
   text_.clear();
 }
@@ -80,10 +80,10 @@ void TextOut::record(std::string_view text, std::size_t blanks) {
   }
   if (!memory_ && !fileOpen()) return;
   text_.append(text);
-  text_.append(blanks, ' ');
+  if (blanks > 0) text_.append(blanks, ' ');
   text_ += '\n';
   ++lines_;
-  writeBuffered(false);
+  if (text_.size() >= kWriteSize) writeBuffered();
 }
 
 void TextOut::line(std::string_view text) { record(text, 0); }
@@ -101,7 +101,7 @@ void TextOut::appendText(std::string_view records) {
   if (!memory_ && !fileOpen()) return;
   text_.append(records);
   if (memory_) lines_ += static_cast<std::size_t>(std::count(records.begin(), records.end(), '\n'));
-  writeBuffered(false);
+  if (text_.size() >= kWriteSize) writeBuffered();
 }
 
 void TextOut::lineFixedWidth(std::string_view record, std::size_t width) {

@@ -57,9 +57,9 @@ class TextOut {
   void lineFixedWidth(std::string_view record, std::size_t width);
   // One record: the text, `blanks` blanks and a line end.
   void record(std::string_view text, std::size_t blanks);
-  // A file's records gather in text_ and go to the file in large pieces: one write per record
-  // would cost more than the formatting of the record.
-  void writeBuffered(bool all);
+  // A file's records gather in text_ and go to the file in large pieces (and when it is closed):
+  // one write per record would cost more than the formatting of the record.
+  void writeBuffered();
 
   bool fileOpen() const { return stream_ && stream_->is_open(); }
 
