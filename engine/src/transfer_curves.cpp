@@ -70,10 +70,12 @@ struct MovementBracket {
   bool between = false;
 };
 
-[[gnu::always_inline]] inline MovementBracket movementBracket(const std::vector<CurvePoint>& p, Real x) {
+[[gnu::always_inline]] inline MovementBracket movementBracket(const CurvePoints& points, Real x) {
+  const CurvePoint* p = points.data();
+  const std::size_t n = points.size();
   MovementBracket b;
-  while (b.k < p.size() && !(p[b.k].movement >= x)) ++b.k;
-  if (b.k == 0 || b.k == p.size()) return b;
+  while (b.k < n && !(p[b.k].movement >= x)) ++b.k;
+  if (b.k == 0 || b.k == n) return b;
   const Real span = p[b.k].movement - p[b.k - 1].movement;
   // A degenerate curve (zero diameter) has coincident points: take the one reached.
   if (span <= 0) return b;
@@ -82,9 +84,11 @@ struct MovementBracket {
   return b;
 }
 
-[[gnu::always_inline]] inline Real valueInBracket(const std::vector<CurvePoint>& p, const MovementBracket& b) {
-  if (p.empty()) return 0;
-  if (b.k == p.size()) return p.back().value;
+[[gnu::always_inline]] inline Real valueInBracket(const CurvePoints& points, const MovementBracket& b) {
+  const CurvePoint* p = points.data();
+  const std::size_t n = points.size();
+  if (n == 0) return 0;
+  if (b.k == n) return p[n - 1].value;
   if (!b.between) return p[b.k].value;
   return lerp(p[b.k - 1].value, p[b.k].value, b.fraction);
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "curve_points.h"
 #include "real.h"
 #include "talmo/engine.h"
 
@@ -31,17 +32,12 @@ CurveFamily baseCurveFamily(int KSOIL);
 // curve site below the strength profile; kStatusStrengthCurveValue (4), the shaft tip below it;
 // kStatusTransferLimit (5), a segment outside the t-z curves. The driver stops the passes on any.
 
-struct CurvePoint {
-  Real movement = 0;  // z or w, in
-  Real value = 0;     // t (psi) or Q (lb)
-};
-
 // One t-z or q-w curve: points in strictly increasing movement, starting at (0, 0).
 struct TransferCurve {
   Real depth = 0;  // in
   int KSOIL = 0;
   Real tmax = 0;   // psi for a t-z curve; the ultimate tip load Qb (lb) for a q-w curve
-  std::vector<CurvePoint> points;
+  CurvePoints points;
 };
 
 // Points of every normalised line, the origin included.
