@@ -84,11 +84,29 @@ DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Re
 // bracket the depth and its place between them are found once, and where both curves share
 // their movements (as the curves of one shaft do) the movement is bracketed once for both.
 // The curves must outlive it.
+// Where a depth lies among t-z curves sorted by depth: the curve at or below it and its place
+// from the curve above (none above the first curve, below the last or where two curves stand at
+// one depth). It depends on the curves' depths only, so the passes of one shaft, whose curves
+// of every kind stand at the same sites, share it.
+struct CurvePlacement {
+  std::size_t below = 0;  // index of the first curve at or below the depth (the last when none is)
+  bool hasAbove = false;  // interpolate from curve below - 1
+  Real fraction = 0;      // place of the depth from the curve above to the one below
+  bool beyondExtent = true;
+  bool hasCurves = false;
+};
+CurvePlacement placeAmongCurves(std::span<const TransferCurve> curves, Real depth);
+
 class DepthTransfer {
  public:
   // `curvesShareMovements`: every curve is known to have the same movements (shareMovements).
   DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements = false);
+  // The same from a placement found beforehand among curves at the same depths.
+  DepthTransfer(std::span<const TransferCurve> curves, const CurvePlacement& placement, bool curvesShareMovements);
+  // No curves: the value 0.
+  DepthTransfer() = default;
   Real valueAt(Real movement) const;
+  bool hasCurves() const { return below_ != nullptr; }
   // As valueAt, with the search for the movement's bracket starting at point `k` and leaving
   // there the first point at or beyond the movement. The curves' movements must never decrease
   // (movementsAscend), so the bracket is the same from any start; a solver whose movement
@@ -179,20 +197,41 @@ struct CurveSite {
 // and the five sites are sorted, so the depths never run backwards.
 std::vector<CurveSite> curveSites(std::span<const TransferLayer> layers);
 
+// Where a depth lies among the curves that will stand at these sites (placeAmongCurves).
+CurvePlacement placeAmongCurves(std::span<const CurveSite> sites, Real depth);
+
 // A set of t-z curves with the messages (each line for the report and the runtime file) and the
 // run status (0, or kStatusStrengthCurveDepth) of its construction.
 struct CurveSet {
   std::vector<TransferCurve> curves;
   std::vector<std::string> warningLines;
   int status = 0;
+  // Every curve has the movements of the first (shareMovements holds), known from how the set
+  // was built; false when not known.
+  bool movementsShared = false;
 };
+
+// The sites of a shaft's t-z curves with the peak side transfer tmax (psi) of each: what the
+// curves of every kind have in common. tmax holds one value per site up to the first site
+// 0.1 in or more below the boundary profile, which ends it with status 2 and its warning.
+struct SideCurveSites {
+  std::vector<CurveSite> sites;
+  std::vector<Real> tmax;
+  std::vector<std::string> warningLines;
+  int status = 0;
+};
+SideCurveSites sideCurveSites(const WorkProfile& profile);
+
+// The t-z curves of kind `kind` for a shaft of diameter D (in) at the sites that have a tmax,
+// with the sites' status and warning.
+CurveSet sideCurvesAt(const SideCurveSites& sites, Real D, CurveKind kind);
 
 // The 5 x (number of layers) t-z curves of the solution for a shaft of diameter D (in). tmax of
 // each curve comes from the one-foot profile (the boundary profile when that is empty), except
 // at the last site, which keeps the boundary-profile value. A site 0.1 in or more below the
 // boundary profile ends the construction with status 2 and its warning; the curves built so far
 // are returned.
-CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind);
+CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind);  // sideCurvesAt(sideCurveSites(...))
 
 // Extra t-z curves at requested depths (in), for the result files only: soil type of the layer
 // containing the depth (the lower layer at a boundary; the first layer above the profile, the
