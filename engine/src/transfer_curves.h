@@ -138,25 +138,23 @@ inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
   if (k > n) k = n;
   while (k > 0 && p[k - 1].movement >= movement) --k;
   while (k < n && !(p[k].movement >= movement)) ++k;
-  // Points i and j to interpolate between at `fraction`, as valueAtMovement does; i == j takes
-  // that point's value (before the first point, beyond the last, or coincident points).
-  std::size_t i = k, j = k;
-  Real fraction = 0;
-  if (k == n) {
-    i = j = n - 1;
-  } else if (k > 0) {
-    const Real span = p[k].movement - p[k - 1].movement;
-    if (!(span <= 0)) {
-      i = k - 1;
-      fraction = (movement - p[i].movement) / span;
-    }
+  // As valueAtMovement: the value of the point reached before the first point, beyond the last
+  // or on coincident points; else linear between points k - 1 and k (also when the span is not
+  // a number, which then gives one).
+  const Real span = k > 0 && k < n ? p[k].movement - p[k - 1].movement : 0;
+  Real below, above;
+  if (span <= 0) {
+    const std::size_t j = k == n ? n - 1 : k;
+    below = p[j].value;
+    if (!above_) return below;
+    above = abovePoints_ ? abovePoints_[j].value : valueAtMovement(*above_, movement);
+  } else {
+    const Real fraction = (movement - p[k - 1].movement) / span;
+    below = p[k - 1].value + (p[k].value - p[k - 1].value) * fraction;
+    if (!above_) return below;
+    const CurvePoint* q = abovePoints_;
+    above = q ? q[k - 1].value + (q[k].value - q[k - 1].value) * fraction : valueAtMovement(*above_, movement);
   }
-  const auto onCurve = [i, j, fraction](const CurvePoint* q) {
-    return i == j ? q[j].value : q[i].value + (q[j].value - q[i].value) * fraction;
-  };
-  const Real below = onCurve(p);
-  if (!above_) return below;
-  const Real above = abovePoints_ ? onCurve(abovePoints_) : valueAtMovement(*above_, movement);
   return above + (below - above) * fraction_;
 }
 
