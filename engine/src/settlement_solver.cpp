@@ -42,10 +42,11 @@ std::vector<DepthTransfer> sideTransfers(const ShaftSegments& segments, std::spa
 // The solutions for the tip movements on segments set up beforehand, one per movement.
 // `searchOnward`: every curve has the same movements, never decreasing, so the movement bracket
 // found for one trial is the start of the search for the next, also from segment to segment.
-std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
-                                         std::span<const DepthTransfer> transfers, bool searchOnward,
-                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
-                                         const SolverOptions& options) {
+// A template on it, so that the trials of the usual onward search contain no call.
+template <bool searchOnward>
+std::vector<TipSolution> solveOnSegmentsWith(const ShaftModel& shaft, const ShaftSegments& segments,
+                                             std::span<const DepthTransfer> transfers, const TransferCurve& qwCurve,
+                                             std::span<const Real> tipMovements, const SolverOptions& options) {
   const int NS = std::max(1, shaft.NS);
   const int maxIterations = std::max(1, options.maxIterations);
   const Real h = segmentLength(shaft);
@@ -72,7 +73,9 @@ std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSeg
     const SegmentFrame& frame = segments.frames[static_cast<std::size_t>(s)];
     const Real flexibility = frame.flexibility;
     const DepthTransfer& side = transfers[static_cast<std::size_t>(s)];
-    const bool carries = side.hasCurves();
+    // Onward, the look-up of curves sharing their movements, which makes no call in the trials.
+    const SharedMovementTransfer shared = searchOnward ? side.shared() : SharedMovementTransfer{};
+    const bool carries = searchOnward ? shared.count > 0 : side.hasCurves();
     for (std::size_t k = 0; k < tipMovements.size(); ++k) {
       auto& [Pb, wb, wm, bracket, unconverged] = progress[k];
       // The trials need only the load at the segment top and the mid movement; the rest of the
@@ -81,7 +84,13 @@ std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSeg
       int trial = 1;
       bool converged;
       for (;; ++trial) {
-        if (carries) loadTransfer = searchOnward ? side.valueAt(wm, bracket) : side.valueAt(wm);
+        if (carries) {
+          if constexpr (searchOnward) {
+            loadTransfer = shared.valueAt(wm, bracket);
+          } else {
+            loadTransfer = side.valueAt(wm);
+          }
+        }
         loadIncrement = sideArea * loadTransfer;
         totalLoad = Pb + loadIncrement;
         // Mid movement: the shortening of the lower half under its mean load.
@@ -118,6 +127,14 @@ std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSeg
     solutions[k].unconvergedSegments = progress[k].unconverged;
   }
   return solutions;
+}
+
+std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         std::span<const DepthTransfer> transfers, bool searchOnward,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options) {
+  return searchOnward ? solveOnSegmentsWith<true>(shaft, segments, transfers, qwCurve, tipMovements, options)
+                      : solveOnSegmentsWith<false>(shaft, segments, transfers, qwCurve, tipMovements, options);
 }
 
 // The load-settlement curve for the given tip movements on segments set up beforehand.

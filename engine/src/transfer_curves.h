@@ -97,6 +97,19 @@ struct CurvePlacement {
 };
 CurvePlacement placeAmongCurves(std::span<const TransferCurve> curves, Real depth);
 
+// The side transfer at one depth from the curve below it and the curve above it, which share
+// their movements: `valueAt` brackets the movement once for both. The search for the bracket
+// starts at point `k` and leaves there the first point at or beyond the movement; the movements
+// must never decrease (movementsAscend), so the bracket is the same from any start, and a solver
+// whose movement creeps from trial to trial steps at most a point or two instead of scanning.
+struct SharedMovementTransfer {
+  const CurvePoint* below = nullptr;  // `count` points
+  const CurvePoint* above = nullptr;  // null: the value of `below` alone
+  std::size_t count = 0;              // at least 1 for valueAt
+  Real fraction = 0;                  // place of the depth from above to below
+  inline Real valueAt(Real movement, std::size_t& k) const;
+};
+
 class DepthTransfer {
  public:
   // `curvesShareMovements`: every curve is known to have the same movements (shareMovements).
@@ -107,6 +120,9 @@ class DepthTransfer {
   DepthTransfer() = default;
   Real valueAt(Real movement) const;
   bool hasCurves() const { return below_ != nullptr; }
+  // The look-up as a SharedMovementTransfer; only where the curves share their movements (built
+  // with curvesShareMovements, or found to).
+  SharedMovementTransfer shared() const { return {belowPoints_, abovePoints_, count_, fraction_}; }
   // As valueAt, with the search for the movement's bracket starting at point `k` and leaving
   // there the first point at or beyond the movement. The curves' movements must never decrease
   // (movementsAscend), so the bracket is the same from any start; a solver whose movement
@@ -131,10 +147,9 @@ class DepthTransfer {
 // qualify).
 bool movementsAscend(const TransferCurve& curve);
 
-inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
-  const std::size_t n = count_;
-  if (n == 0) return valueAt(movement);
-  const CurvePoint* p = belowPoints_;
+inline Real SharedMovementTransfer::valueAt(Real movement, std::size_t& k) const {
+  const std::size_t n = count;
+  const CurvePoint* p = below;
   if (k > n) k = n;
   while (k > 0 && p[k - 1].movement >= movement) --k;
   while (k < n && !(p[k].movement >= movement)) ++k;
@@ -142,20 +157,29 @@ inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
   // or on coincident points; else linear between points k - 1 and k (also when the span is not
   // a number, which then gives one).
   const Real span = k > 0 && k < n ? p[k].movement - p[k - 1].movement : 0;
-  Real below, above;
+  Real valueBelow, valueAbove;
   if (span <= 0) {
     const std::size_t j = k == n ? n - 1 : k;
-    below = p[j].value;
-    if (!above_) return below;
-    above = abovePoints_ ? abovePoints_[j].value : valueAtMovement(*above_, movement);
+    valueBelow = p[j].value;
+    if (!above) return valueBelow;
+    valueAbove = above[j].value;
   } else {
-    const Real fraction = (movement - p[k - 1].movement) / span;
-    below = p[k - 1].value + (p[k].value - p[k - 1].value) * fraction;
-    if (!above_) return below;
-    const CurvePoint* q = abovePoints_;
-    above = q ? q[k - 1].value + (q[k].value - q[k - 1].value) * fraction : valueAtMovement(*above_, movement);
+    const Real t = (movement - p[k - 1].movement) / span;
+    valueBelow = p[k - 1].value + (p[k].value - p[k - 1].value) * t;
+    if (!above) return valueBelow;
+    valueAbove = above[k - 1].value + (above[k].value - above[k - 1].value) * t;
   }
-  return above + (below - above) * fraction_;
+  return valueAbove + (valueBelow - valueAbove) * fraction;
+}
+
+inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
+  if (count_ == 0) return valueAt(movement);
+  if (above_ && !abovePoints_) {  // the curve above has movements of its own
+    const Real below = SharedMovementTransfer{belowPoints_, nullptr, count_, 0}.valueAt(movement, k);
+    const Real above = valueAtMovement(*above_, movement);
+    return above + (below - above) * fraction_;
+  }
+  return shared().valueAt(movement, k);
 }
 
 // Whether every curve has the movements of the first, as the t-z curves of one shaft do.
