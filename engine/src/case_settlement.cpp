@@ -119,11 +119,16 @@ SettlementResult runCaseSettlement(const RunModel& run, RunFiles& files, const S
     files.tzPlot.line(fmt::listInt(static_cast<long long>(5 * c.layers->size())));
   }
 
+  const LoadTransferShaft shaft(input);
   std::array<LoadTransferPass, 3> passes;
   for (CurveKind kind : {CurveKind::trend, CurveKind::upperBound, CurveKind::lowerBound}) {
     const bool trend = kind == CurveKind::trend;
     LoadTransferPass& pass = passes[kindIndex(kind)];
-    pass = runLoadTransfer(input, kind, trend ? std::span<const Real>(settlements) : std::span<const Real>());
+    // Segment records are printed for the first case's trend pass (load distribution) and the
+    // run's last pass (TZDATA), which is a lower-bound pass or one that stopped before any point.
+    SolverOptions options;
+    options.keepSegments = kind == CurveKind::lowerBound || (trend && c.firstCase);
+    pass = shaft.run(kind, trend ? std::span<const Real>(settlements) : std::span<const Real>(), options);
     writeSettlementWarnings(files, pass.warningLines);
 
     if (c.firstCase) {

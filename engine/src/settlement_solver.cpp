@@ -29,49 +29,24 @@ std::vector<std::string> convergenceWarning(int tipMovementNumber, int segments,
           "WITHIN" + fmt::I(maxIterations, 6) + " TRIALS; THE LAST TRIAL IS USED."};
 }
 
-// What the solution needs of the segments, the same for every tip movement, in the solution's
-// order (tip upward): each segment's depths, axial flexibility and side transfer (none outside
-// the load-carrying zone).
-struct SegmentFrame {
-  Real depth = 0;        // in: mid depth
-  Real topDepth = 0;     // in
-  Real flexibility = 0;  // 1/lb: 1 / AE at mid depth; 0 without stiffness (no shortening)
-};
-
-struct ShaftSegments {
-  std::vector<SegmentFrame> frames;
+// The segments' side transfer from one set of t-z curves.
+std::vector<DepthTransfer> sideTransfers(const ShaftSegments& segments, std::span<const TransferCurve> curves,
+                                         bool curvesShareMovements) {
   std::vector<DepthTransfer> transfers;
-  // Every curve has the same movements, never decreasing: the movement bracket found for one
-  // trial is the start of the search for the next, also from segment to segment.
-  bool searchOnward = false;
-  // Mid depth of the first load-carrying segment outside the t-z curves; negative when none is.
-  Real outsideDepth = -1;
-};
-
-ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
-  const int NS = std::max(1, shaft.NS);
-  const Real h = segmentLength(shaft);
-  const bool share = shareMovements(sideCurves);
-  ShaftSegments segments;
-  segments.searchOnward = share && movementsAscend(sideCurves.front());
-  segments.frames.reserve(static_cast<std::size_t>(NS));
-  segments.transfers.reserve(static_cast<std::size_t>(NS));
-  for (int s = 0; s < NS; ++s) {
-    const Real depth = midDepth(shaft, h, s);
-    const Real AE = axialStiffnessAt(shaft.stiffness, depth);
-    segments.frames.push_back({depth, depth - h / 2, AE > 0 ? 1 / AE : 0});
-    const bool carries = carriesSide(shaft, depth);
-    const auto& transfer =
-        segments.transfers.emplace_back(carries ? sideCurves : std::span<const TransferCurve>(), depth, share);
-    if (carries && transfer.beyondExtent() && segments.outsideDepth < 0) segments.outsideDepth = depth;
-  }
-  return segments;
+  transfers.reserve(segments.frames.size());
+  for (const SegmentFrame& frame : segments.frames)
+    transfers.push_back(frame.carries ? DepthTransfer(curves, frame.placement, curvesShareMovements) : DepthTransfer());
+  return transfers;
 }
 
 // The solutions for the tip movements on segments set up beforehand, one per movement.
-std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
-                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
-                                         const SolverOptions& options) {
+// `searchOnward`: every curve has the same movements, never decreasing, so the movement bracket
+// found for one trial is the start of the search for the next, also from segment to segment.
+// A template on it, so that the trials of the usual onward search contain no call.
+template <bool searchOnward>
+std::vector<TipSolution> solveOnSegmentsWith(const ShaftModel& shaft, const ShaftSegments& segments,
+                                             std::span<const DepthTransfer> transfers, const TransferCurve& qwCurve,
+                                             std::span<const Real> tipMovements, const SolverOptions& options) {
   const int NS = std::max(1, shaft.NS);
   const int maxIterations = std::max(1, options.maxIterations);
   const Real h = segmentLength(shaft);
@@ -83,6 +58,7 @@ std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSeg
     Real wb;
     Real wm;                  // first guess of the mid movement
     std::size_t bracket = 0;  // where the last movement search ended
+    int unconverged = 0;
   };
   std::vector<TipSolution> solutions(tipMovements.size());
   std::vector<Progress> progress(tipMovements.size());
@@ -90,22 +66,31 @@ std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSeg
     TipSolution& solution = solutions[k];
     solution.tipMovement = tipMovements[k];
     solution.tipLoad = valueAtMovement(qwCurve, tipMovements[k]);
-    solution.segments.resize(static_cast<std::size_t>(NS));
+    if (options.keepSegments) solution.segments.resize(static_cast<std::size_t>(NS));
     progress[k] = {solution.tipLoad, tipMovements[k], tipMovements[k]};
   }
   for (int s = 0; s < NS; ++s) {
     const SegmentFrame& frame = segments.frames[static_cast<std::size_t>(s)];
     const Real flexibility = frame.flexibility;
-    const DepthTransfer& side = segments.transfers[static_cast<std::size_t>(s)];
+    const DepthTransfer& side = transfers[static_cast<std::size_t>(s)];
+    // Onward, the look-up of curves sharing their movements, which makes no call in the trials.
+    const SharedMovementTransfer shared = searchOnward ? side.shared() : SharedMovementTransfer{};
+    const bool carries = searchOnward ? shared.count > 0 : side.hasCurves();
     for (std::size_t k = 0; k < tipMovements.size(); ++k) {
-      auto& [Pb, wb, wm, bracket] = progress[k];
+      auto& [Pb, wb, wm, bracket, unconverged] = progress[k];
       // The trials need only the load at the segment top and the mid movement; the rest of the
       // segment's state follows from the last trial.
-      Real loadTransfer, loadIncrement, totalLoad, averageMovement;
+      Real loadTransfer = 0, loadIncrement, totalLoad, averageMovement;
       int trial = 1;
       bool converged;
       for (;; ++trial) {
-        loadTransfer = segments.searchOnward ? side.valueAt(wm, bracket) : side.valueAt(wm);
+        if (carries) {
+          if constexpr (searchOnward) {
+            loadTransfer = shared.valueAt(wm, bracket);
+          } else {
+            loadTransfer = side.valueAt(wm);
+          }
+        }
         loadIncrement = sideArea * loadTransfer;
         totalLoad = Pb + loadIncrement;
         // Mid movement: the shortening of the lower half under its mean load.
@@ -114,33 +99,47 @@ std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSeg
         if (converged || trial >= maxIterations) break;
         wm = averageMovement;
       }
-      SegmentResult& seg = solutions[k].segments[static_cast<std::size_t>(s)];
-      seg.depth = frame.depth;
-      seg.topDepth = frame.topDepth;
-      seg.loadTransfer = loadTransfer;
-      seg.loadIncrement = loadIncrement;
-      seg.totalLoad = totalLoad;
-      seg.averageLoad = Pb + loadIncrement / 2;
-      seg.compression = h * seg.averageLoad * flexibility;
-      seg.totalMovement = wb + seg.compression;
-      seg.averageMovement = averageMovement;
-      seg.iterations = trial;
-      seg.converged = converged;
-      if (!seg.converged) ++solutions[k].unconvergedSegments;
-      Pb = seg.totalLoad;
-      wb = seg.totalMovement;
+      const Real averageLoad = Pb + loadIncrement / 2;
+      const Real compression = h * averageLoad * flexibility;
+      if (options.keepSegments) {
+        SegmentResult& seg = solutions[k].segments[static_cast<std::size_t>(s)];
+        seg.depth = frame.depth;
+        seg.topDepth = frame.topDepth;
+        seg.loadTransfer = loadTransfer;
+        seg.loadIncrement = loadIncrement;
+        seg.totalLoad = totalLoad;
+        seg.averageLoad = averageLoad;
+        seg.compression = compression;
+        seg.totalMovement = wb + compression;
+        seg.averageMovement = averageMovement;
+        seg.iterations = trial;
+        seg.converged = converged;
+      }
+      if (!converged) ++unconverged;
+      Pb = totalLoad;
+      wb = wb + compression;
       wm = wb;
     }
   }
   for (std::size_t k = 0; k < tipMovements.size(); ++k) {
     solutions[k].headLoad = progress[k].Pb;
     solutions[k].headMovement = progress[k].wb;
+    solutions[k].unconvergedSegments = progress[k].unconverged;
   }
   return solutions;
 }
 
+std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         std::span<const DepthTransfer> transfers, bool searchOnward,
+                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                         const SolverOptions& options) {
+  return searchOnward ? solveOnSegmentsWith<true>(shaft, segments, transfers, qwCurve, tipMovements, options)
+                      : solveOnSegmentsWith<false>(shaft, segments, transfers, qwCurve, tipMovements, options);
+}
+
 // The load-settlement curve for the given tip movements on segments set up beforehand.
 LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
+                                         std::span<const DepthTransfer> transfers, bool searchOnward,
                                          const TransferCurve& qwCurve, std::span<const Real> tipMovements,
                                          const SolverOptions& options) {
   LoadSettlementCurve curve;
@@ -149,7 +148,7 @@ LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSeg
     curve.status = kStatusTransferLimit;
     return curve;
   }
-  curve.points = solveOnSegments(shaft, segments, qwCurve, tipMovements, options);
+  curve.points = solveOnSegments(shaft, segments, transfers, searchOnward, qwCurve, tipMovements, options);
   for (std::size_t k = 0; k < curve.points.size(); ++k)
     if (curve.points[k].unconvergedSegments > 0)
       append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, curve.points[k].unconvergedSegments,
@@ -157,11 +156,50 @@ LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSeg
   return curve;
 }
 
+// Solves with t-z curves of any make: whether they share their movements is looked up.
+LoadSettlementCurve solveWithCurves(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
+                                    const TransferCurve& qwCurve, std::span<const Real> tipMovements,
+                                    const SolverOptions& options) {
+  const ShaftSegments segments = shaftSegments(shaft, sideCurves);
+  const bool share = shareMovements(sideCurves);
+  const auto transfers = sideTransfers(segments, sideCurves, share);
+  const bool onward = share && movementsAscend(sideCurves.front());
+  return solveCurveOnSegments(shaft, segments, transfers, onward, qwCurve, tipMovements, options);
+}
+
 }  // namespace
 
 bool carriesSide(const ShaftModel& shaft, Real zm) {
   if (zm < shaft.TOPLENG - kDepthToleranceIn) return false;
   return zm <= shaft.sideBottom + kDepthToleranceIn;
+}
+
+template <class AtDepth>
+ShaftSegments shaftSegmentsAmong(const ShaftModel& shaft, std::span<const AtDepth> curves) {
+  const int NS = std::max(1, shaft.NS);
+  const Real h = segmentLength(shaft);
+  ShaftSegments segments;
+  segments.frames.reserve(static_cast<std::size_t>(NS));
+  for (int s = 0; s < NS; ++s) {
+    SegmentFrame& frame = segments.frames.emplace_back();
+    frame.depth = midDepth(shaft, h, s);
+    frame.topDepth = frame.depth - h / 2;
+    const Real AE = axialStiffnessAt(shaft.stiffness, frame.depth);
+    frame.flexibility = AE > 0 ? 1 / AE : 0;
+    frame.carries = carriesSide(shaft, frame.depth);
+    if (!frame.carries) continue;
+    frame.placement = placeAmongCurves(curves, frame.depth);
+    if (frame.placement.beyondExtent && segments.outsideDepth < 0) segments.outsideDepth = frame.depth;
+  }
+  return segments;
+}
+
+ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves) {
+  return shaftSegmentsAmong(shaft, sideCurves);
+}
+
+ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const CurveSite> sites) {
+  return shaftSegmentsAmong(shaft, sites);
 }
 
 int segmentsOfAtMostOneFoot(Real L) {
@@ -215,13 +253,17 @@ Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
 
 TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                              const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
-  return std::move(solveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, {&wt, 1}, options).front());
+  const ShaftSegments segments = shaftSegments(shaft, sideCurves);
+  const bool share = shareMovements(sideCurves);
+  const auto transfers = sideTransfers(segments, sideCurves, share);
+  const bool onward = share && movementsAscend(sideCurves.front());
+  return std::move(solveOnSegments(shaft, segments, transfers, onward, qwCurve, {&wt, 1}, options).front());
 }
 
 LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
                                         const SolverOptions& options) {
-  return solveCurveOnSegments(shaft, shaftSegments(shaft, sideCurves), qwCurve, tipMovements, options);
+  return solveWithCurves(shaft, sideCurves, qwCurve, tipMovements, options);
 }
 
 std::vector<Real> tipMovementsAtSettlements(std::span<const TipSolution> solution,
@@ -254,50 +296,65 @@ std::vector<Real> tipMovementsAtSettlements(std::span<const TipSolution> solutio
   return tips;
 }
 
-LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
-                                 std::span<const Real> definedSettlements, const SolverOptions& options) {
+LoadTransferShaft::LoadTransferShaft(const LoadTransferInput& input) : input_(input) {
+  if (!(input.D > 0) || !(input.L > 0)) return;
+  L_ = input.L * kInPerFt;
+  D_ = input.D * kInPerFt;
+  Bb_ = input.Bb > 0 ? input.Bb * kInPerFt : D_;
+  profile_ = workProfile(input.layers, input.boundaryProfile, input.oneFootProfile);
+  sites_ = sideCurveSites(profile_);
+  const Real Ep = input.EPILE * kPsiPerTsf;
+  shaft_ = {L_, D_, input.TOPLENG * kInPerFt, input.NS,
+            stiffnessProfile(Ep, D_, Bb_, L_, input.bellHeight * kInPerFt, input.BS * kInPerFt),
+            std::max(L_ - (input.bellHeight + input.BS) * kInPerFt, Real(0))};
+  // The curves of every kind stand at the sites, so the segments' places among them are found once.
+  if (sites_.status == 0) segments_ = shaftSegments(shaft_, std::span<const CurveSite>(sites_.sites));
+}
+
+LoadTransferPass LoadTransferShaft::run(CurveKind kind, std::span<const Real> definedSettlements,
+                                        const SolverOptions& options) const {
   LoadTransferPass pass;
-  if (!(input.D > 0) || !(input.L > 0)) {
+  if (!(input_.D > 0) || !(input_.L > 0)) {
     pass.warningLines = {"**** WARNING ****",
                          "NO LOAD-SETTLEMENT CURVE: THE SHAFT LENGTH AND DIAMETER MUST BE POSITIVE."};
     return pass;
   }
-  const Real L = input.L * kInPerFt;
-  const Real D = input.D * kInPerFt;
-  const Real Bb = input.Bb > 0 ? input.Bb * kInPerFt : D;
-  const WorkProfile profile = workProfile(input.layers, input.boundaryProfile, input.oneFootProfile);
-
-  auto side = buildSideCurves(profile, D, kind);
+  auto side = sideCurvesAt(sites_, D_, kind);
   append(pass.warningLines, side.warningLines);
   pass.sideCurves = std::move(side.curves);
   if ((pass.status = side.status) != 0) return pass;
 
-  auto base = buildBaseCurve(profile, input.tipKSOIL, L, D, Bb, input.Qb * kLbPerTon, kind);
+  auto base = buildBaseCurve(profile_, input_.tipKSOIL, L_, D_, Bb_, input_.Qb * kLbPerTon, kind);
   append(pass.warningLines, base.warningLines);
   pass.qwCurve = std::move(base.curve);
   if ((pass.status = base.status) != 0) return pass;
 
-  const Real Ep = input.EPILE * kPsiPerTsf;
-  if (!(Ep > 0))
+  if (!(input_.EPILE * kPsiPerTsf > 0))
     append(pass.warningLines, {"**** WARNING ****", "THE ELASTIC MODULUS OF THE SHAFT IS NOT POSITIVE;",
                                "THE SHAFT IS TREATED AS RIGID (NO ELASTIC SHORTENING)."});
-  const ShaftModel shaft{L, D, input.TOPLENG * kInPerFt, input.NS,
-                         stiffnessProfile(Ep, D, Bb, L, input.bellHeight * kInPerFt, input.BS * kInPerFt),
-                         std::max(L - (input.bellHeight + input.BS) * kInPerFt, Real(0))};
 
-  const auto standard = standardTipMovements(D);
-  // The segments are the same for both sets of tip movements.
-  const ShaftSegments segments = shaftSegments(shaft, pass.sideCurves);
-  auto curve = solveCurveOnSegments(shaft, segments, pass.qwCurve, standard, options);
+  const bool share = side.movementsShared || shareMovements(pass.sideCurves);
+  const auto transfers = sideTransfers(segments_, pass.sideCurves, share);
+  const bool onward = share && movementsAscend(pass.sideCurves.front());
+  const auto standard = standardTipMovements(D_);
+  auto curve = solveCurveOnSegments(shaft_, segments_, transfers, onward, pass.qwCurve, standard, options);
   append(pass.warningLines, curve.warningLines);
   pass.points = std::move(curve.points);
   if ((pass.status = curve.status) != 0 || definedSettlements.empty()) return pass;
 
+  // Of the defined settlements only the head loads are reported: no segment records.
+  SolverOptions headsOnly = options;
+  headsOnly.keepSegments = false;
   const auto tips = tipMovementsAtSettlements(pass.points, definedSettlements);
-  auto defined = solveCurveOnSegments(shaft, segments, pass.qwCurve, tips, options);
+  auto defined = solveCurveOnSegments(shaft_, segments_, transfers, onward, pass.qwCurve, tips, headsOnly);
   append(pass.warningLines, defined.warningLines);
   pass.definedPoints = std::move(defined.points);
   return pass;
+}
+
+LoadTransferPass runLoadTransfer(const LoadTransferInput& input, CurveKind kind,
+                                 std::span<const Real> definedSettlements, const SolverOptions& options) {
+  return LoadTransferShaft(input).run(kind, definedSettlements, options);
 }
 
 }  // namespace talmo

@@ -64,11 +64,35 @@ bool carriesSide(const ShaftModel& shaft, Real zm);
 // curve does not depend on the output increment of the report.
 int segmentsOfAtMostOneFoot(Real L);
 
+// What the solution needs of the segments, the same for every pass and tip movement, in the
+// solution's order (tip upward): each segment's depths, axial flexibility, and for a segment
+// carrying side transfer its place among the t-z curves.
+struct SegmentFrame {
+  Real depth = 0;        // in: mid depth
+  Real topDepth = 0;     // in
+  Real flexibility = 0;  // 1/lb: 1 / AE at mid depth; 0 without stiffness (no shortening)
+  bool carries = false;  // within the side-carrying zone
+  CurvePlacement placement;
+};
+
+struct ShaftSegments {
+  std::vector<SegmentFrame> frames;
+  // Mid depth of the first load-carrying segment outside the t-z curves; negative when none is.
+  Real outsideDepth = -1;
+};
+
+// The segments of a shaft among its t-z curves, or among the sites where its curves will stand.
+ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves);
+ShaftSegments shaftSegments(const ShaftModel& shaft, std::span<const CurveSite> sites);
+
 struct SolverOptions {
   // Bound on the trials of one segment's mid movement. The fixed-point iteration converges in a
   // few trials for any practical shaft; a soft shaft on a steep softening t-z curve can cycle.
   int maxIterations = 1000;
   Real tolerance = 1e-5f;  // in: accepted change of the mid movement between two trials
+  // Keep every segment's record in TipSolution::segments; without them only the head, the tip
+  // and the count of unconverged segments are filled in.
+  bool keepSegments = true;
 };
 
 // One segment of the solution (tip upward).
@@ -153,6 +177,25 @@ struct LoadTransferPass {
   TransferCurve qwCurve;                  // the q-w curve used (in, lb)
   std::vector<TipSolution> points;        // the 15 standard tip movements
   std::vector<TipSolution> definedPoints;  // one per defined settlement; headLoad is the chart value
+};
+
+// The load-settlement passes of one shaft. What the passes of every curve kind share (the ground
+// in work units, the t-z curve sites with their peak side transfer, the segments and their places
+// among the curves) is prepared once. `input` must outlive it.
+class LoadTransferShaft {
+ public:
+  explicit LoadTransferShaft(const LoadTransferInput& input);
+  // As runLoadTransfer.
+  LoadTransferPass run(CurveKind kind, std::span<const Real> definedSettlements = {},
+                       const SolverOptions& options = {}) const;
+
+ private:
+  const LoadTransferInput& input_;
+  Real L_ = 0, D_ = 0, Bb_ = 0;  // in
+  WorkProfile profile_;
+  SideCurveSites sites_;
+  ShaftModel shaft_;
+  ShaftSegments segments_;
 };
 
 // Runs one pass of curve kind `kind`: builds the curves, solves the standard tip movements and,

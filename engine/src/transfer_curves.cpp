@@ -70,10 +70,12 @@ struct MovementBracket {
   bool between = false;
 };
 
-[[gnu::always_inline]] inline MovementBracket movementBracket(const std::vector<CurvePoint>& p, Real x) {
+[[gnu::always_inline]] inline MovementBracket movementBracket(const CurvePoints& points, Real x) {
+  const CurvePoint* p = points.data();
+  const std::size_t n = points.size();
   MovementBracket b;
-  while (b.k < p.size() && !(p[b.k].movement >= x)) ++b.k;
-  if (b.k == 0 || b.k == p.size()) return b;
+  while (b.k < n && !(p[b.k].movement >= x)) ++b.k;
+  if (b.k == 0 || b.k == n) return b;
   const Real span = p[b.k].movement - p[b.k - 1].movement;
   // A degenerate curve (zero diameter) has coincident points: take the one reached.
   if (span <= 0) return b;
@@ -82,9 +84,11 @@ struct MovementBracket {
   return b;
 }
 
-[[gnu::always_inline]] inline Real valueInBracket(const std::vector<CurvePoint>& p, const MovementBracket& b) {
-  if (p.empty()) return 0;
-  if (b.k == p.size()) return p.back().value;
+[[gnu::always_inline]] inline Real valueInBracket(const CurvePoints& points, const MovementBracket& b) {
+  const CurvePoint* p = points.data();
+  const std::size_t n = points.size();
+  if (n == 0) return 0;
+  if (b.k == n) return p[n - 1].value;
   if (!b.between) return p[b.k].value;
   return lerp(p[b.k - 1].value, p[b.k].value, b.fraction);
 }
@@ -171,26 +175,53 @@ bool shareMovements(std::span<const TransferCurve> curves) {
   return !curves.empty() && std::all_of(curves.begin(), curves.end(), sameAsFirst);
 }
 
-DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements) {
-  if (curves.empty()) return;
+namespace {
+
+// Sites and curves alike: anything sorted by a `depth` member.
+template <class AtDepth>
+CurvePlacement placeAmong(std::span<const AtDepth> curves, Real depth) {
+  CurvePlacement at;
+  if (curves.empty()) return at;
+  at.hasCurves = true;
   // The curves are sorted by depth: the first at or below `depth` by binary search.
   const auto i = static_cast<std::size_t>(
-      std::partition_point(curves.begin(), curves.end(), [depth](const TransferCurve& c) { return c.depth < depth; }) -
+      std::partition_point(curves.begin(), curves.end(), [depth](const AtDepth& c) { return c.depth < depth; }) -
       curves.begin());
-  below_ = i == curves.size() ? &curves.back() : &curves[i];
+  if (i == curves.size()) {
+    at.below = curves.size() - 1;
+    at.beyondExtent = depth - curves.back().depth >= kExtentTolerance;
+    return at;
+  }
+  at.below = i;
+  at.beyondExtent = i == 0 && curves.front().depth - depth >= kExtentTolerance;
+  if (i == 0) return at;
+  const Real span = curves[i].depth - curves[i - 1].depth;
+  if (span < kSameDepth) return at;
+  at.hasAbove = true;
+  at.fraction = (depth - curves[i - 1].depth) / span;
+  return at;
+}
+
+}  // namespace
+
+CurvePlacement placeAmongCurves(std::span<const TransferCurve> curves, Real depth) { return placeAmong(curves, depth); }
+
+CurvePlacement placeAmongCurves(std::span<const CurveSite> sites, Real depth) { return placeAmong(sites, depth); }
+
+DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements)
+    : DepthTransfer(curves, placeAmongCurves(curves, depth), curvesShareMovements) {}
+
+DepthTransfer::DepthTransfer(std::span<const TransferCurve> curves, const CurvePlacement& at,
+                             bool curvesShareMovements) {
+  beyondExtent_ = at.beyondExtent;
+  if (!at.hasCurves) return;
+  below_ = &curves[at.below];
   belowPoints_ = below_->points.data();
   count_ = below_->points.size();
-  if (i == curves.size()) {
-    beyondExtent_ = depth - curves.back().depth >= kExtentTolerance;
-    return;
-  }
-  beyondExtent_ = i == 0 && curves.front().depth - depth >= kExtentTolerance;
-  if (i == 0) return;
-  const Real span = curves[i].depth - curves[i - 1].depth;
-  if (span < kSameDepth) return;
-  above_ = &curves[i - 1];
-  fraction_ = (depth - curves[i - 1].depth) / span;
-  if (curvesShareMovements || shareMovements(curves.subspan(i - 1, 2))) abovePoints_ = above_->points.data();
+  if (!at.hasAbove) return;
+  above_ = &curves[at.below - 1];
+  fraction_ = at.fraction;
+  if (curvesShareMovements || shareMovements(curves.subspan(at.below - 1, 2))) abovePoints_ = above_->points.data();
 }
 
 Real DepthTransfer::valueAt(Real movement) const {
@@ -252,34 +283,55 @@ std::vector<CurveSite> curveSites(std::span<const TransferLayer> layers) {
   return sites;
 }
 
-CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind) {
-  CurveSet set;
-  const auto sites = curveSites(profile.layers);
-  set.curves.reserve(sites.size());
+SideCurveSites sideCurveSites(const WorkProfile& profile) {
+  SideCurveSites out;
+  out.sites = curveSites(profile.layers);
+  out.tmax.reserve(out.sites.size());
   // The sites go down the profiles: each look-up goes on from the previous one.
   const bool onward = sortedByDepth(profile.boundary) && sortedByDepth(profile.oneFoot);
   std::size_t boundaryFrom = 0, oneFootFrom = 0;
   auto lookUp = [onward](std::span<const StrengthPoint> p, Real depth, std::size_t& from) {
     return onward ? interpolateOnward(p, depth, from) : interpolateProfile(p, depth);
   };
+  const auto& sites = out.sites;
   for (std::size_t m = 0; m < sites.size(); ++m) {
     const auto boundary = lookUp(profile.boundary, sites[m].depth, boundaryFrom);
     if (boundary.beyondExtent) {
-      set.warningLines = extentWarningLines(kStatusStrengthCurveDepth, sites[m].depth);
-      set.status = kStatusStrengthCurveDepth;
-      return set;
+      out.warningLines = extentWarningLines(kStatusStrengthCurveDepth, sites[m].depth);
+      out.status = kStatusStrengthCurveDepth;
+      return out;
     }
     Real tmax = boundary.value;
     // The one-foot profile holds the unit side resistance each step of the capacity computation
     // used; the deepest site, at the bottom of the profile, keeps the boundary value.
     if (m + 1 < sites.size() && !profile.oneFoot.empty())
       tmax = lookUp(profile.oneFoot, sites[m].depth, oneFootFrom).value;
-    auto curve = sideCurve(sideCurveFamily(sites[m].KSOIL), kind, D, tmax);
-    curve.depth = sites[m].depth;
-    curve.KSOIL = sites[m].KSOIL;
-    set.curves.push_back(std::move(curve));
+    out.tmax.push_back(tmax);
   }
+  return out;
+}
+
+CurveSet sideCurvesAt(const SideCurveSites& sites, Real D, CurveKind kind) {
+  CurveSet set;
+  set.warningLines = sites.warningLines;
+  set.status = sites.status;
+  set.curves.resize(sites.tmax.size());
+  for (std::size_t m = 0; m < sites.tmax.size(); ++m) {
+    TransferCurve& curve = set.curves[m];
+    curve = sideCurve(sideCurveFamily(sites.sites[m].KSOIL), kind, D, sites.tmax[m]);
+    curve.depth = sites.sites[m].depth;
+    curve.KSOIL = sites.sites[m].KSOIL;
+  }
+  // Every curve is scaled from the same normalised movements by the same diameter, so the
+  // curves share their movements unless those are not numbers.
+  set.movementsShared = !set.curves.empty() &&
+                        std::all_of(set.curves.front().points.begin(), set.curves.front().points.end(),
+                                    [](const CurvePoint& p) { return p.movement == p.movement; });
   return set;
+}
+
+CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind) {
+  return sideCurvesAt(sideCurveSites(profile), D, kind);
 }
 
 CurveSet extraSideCurves(const WorkProfile& profile, std::span<const Real> depths, Real D, CurveKind kind) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "curve_points.h"
 #include "real.h"
 #include "talmo/engine.h"
 
@@ -31,17 +32,12 @@ CurveFamily baseCurveFamily(int KSOIL);
 // curve site below the strength profile; kStatusStrengthCurveValue (4), the shaft tip below it;
 // kStatusTransferLimit (5), a segment outside the t-z curves. The driver stops the passes on any.
 
-struct CurvePoint {
-  Real movement = 0;  // z or w, in
-  Real value = 0;     // t (psi) or Q (lb)
-};
-
 // One t-z or q-w curve: points in strictly increasing movement, starting at (0, 0).
 struct TransferCurve {
   Real depth = 0;  // in
   int KSOIL = 0;
   Real tmax = 0;   // psi for a t-z curve; the ultimate tip load Qb (lb) for a q-w curve
-  std::vector<CurvePoint> points;
+  CurvePoints points;
 };
 
 // Points of every normalised line, the origin included.
@@ -88,11 +84,45 @@ DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Re
 // bracket the depth and its place between them are found once, and where both curves share
 // their movements (as the curves of one shaft do) the movement is bracketed once for both.
 // The curves must outlive it.
+// Where a depth lies among t-z curves sorted by depth: the curve at or below it and its place
+// from the curve above (none above the first curve, below the last or where two curves stand at
+// one depth). It depends on the curves' depths only, so the passes of one shaft, whose curves
+// of every kind stand at the same sites, share it.
+struct CurvePlacement {
+  std::size_t below = 0;  // index of the first curve at or below the depth (the last when none is)
+  bool hasAbove = false;  // interpolate from curve below - 1
+  Real fraction = 0;      // place of the depth from the curve above to the one below
+  bool beyondExtent = true;
+  bool hasCurves = false;
+};
+CurvePlacement placeAmongCurves(std::span<const TransferCurve> curves, Real depth);
+
+// The side transfer at one depth from the curve below it and the curve above it, which share
+// their movements: `valueAt` brackets the movement once for both. The search for the bracket
+// starts at point `k` and leaves there the first point at or beyond the movement; the movements
+// must never decrease (movementsAscend), so the bracket is the same from any start, and a solver
+// whose movement creeps from trial to trial steps at most a point or two instead of scanning.
+struct SharedMovementTransfer {
+  const CurvePoint* below = nullptr;  // `count` points
+  const CurvePoint* above = nullptr;  // null: the value of `below` alone
+  std::size_t count = 0;              // at least 1 for valueAt
+  Real fraction = 0;                  // place of the depth from above to below
+  inline Real valueAt(Real movement, std::size_t& k) const;
+};
+
 class DepthTransfer {
  public:
   // `curvesShareMovements`: every curve is known to have the same movements (shareMovements).
   DepthTransfer(std::span<const TransferCurve> curves, Real depth, bool curvesShareMovements = false);
+  // The same from a placement found beforehand among curves at the same depths.
+  DepthTransfer(std::span<const TransferCurve> curves, const CurvePlacement& placement, bool curvesShareMovements);
+  // No curves: the value 0.
+  DepthTransfer() = default;
   Real valueAt(Real movement) const;
+  bool hasCurves() const { return below_ != nullptr; }
+  // The look-up as a SharedMovementTransfer; only where the curves share their movements (built
+  // with curvesShareMovements, or found to).
+  SharedMovementTransfer shared() const { return {belowPoints_, abovePoints_, count_, fraction_}; }
   // As valueAt, with the search for the movement's bracket starting at point `k` and leaving
   // there the first point at or beyond the movement. The curves' movements must never decrease
   // (movementsAscend), so the bracket is the same from any start; a solver whose movement
@@ -117,33 +147,39 @@ class DepthTransfer {
 // qualify).
 bool movementsAscend(const TransferCurve& curve);
 
-inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
-  const std::size_t n = count_;
-  if (n == 0) return valueAt(movement);
-  const CurvePoint* p = belowPoints_;
+inline Real SharedMovementTransfer::valueAt(Real movement, std::size_t& k) const {
+  const std::size_t n = count;
+  const CurvePoint* p = below;
   if (k > n) k = n;
   while (k > 0 && p[k - 1].movement >= movement) --k;
   while (k < n && !(p[k].movement >= movement)) ++k;
-  // Points i and j to interpolate between at `fraction`, as valueAtMovement does; i == j takes
-  // that point's value (before the first point, beyond the last, or coincident points).
-  std::size_t i = k, j = k;
-  Real fraction = 0;
-  if (k == n) {
-    i = j = n - 1;
-  } else if (k > 0) {
-    const Real span = p[k].movement - p[k - 1].movement;
-    if (!(span <= 0)) {
-      i = k - 1;
-      fraction = (movement - p[i].movement) / span;
-    }
+  // As valueAtMovement: the value of the point reached before the first point, beyond the last
+  // or on coincident points; else linear between points k - 1 and k (also when the span is not
+  // a number, which then gives one).
+  const Real span = k > 0 && k < n ? p[k].movement - p[k - 1].movement : 0;
+  Real valueBelow, valueAbove;
+  if (span <= 0) {
+    const std::size_t j = k == n ? n - 1 : k;
+    valueBelow = p[j].value;
+    if (!above) return valueBelow;
+    valueAbove = above[j].value;
+  } else {
+    const Real t = (movement - p[k - 1].movement) / span;
+    valueBelow = p[k - 1].value + (p[k].value - p[k - 1].value) * t;
+    if (!above) return valueBelow;
+    valueAbove = above[k - 1].value + (above[k].value - above[k - 1].value) * t;
   }
-  const auto onCurve = [i, j, fraction](const CurvePoint* q) {
-    return i == j ? q[j].value : q[i].value + (q[j].value - q[i].value) * fraction;
-  };
-  const Real below = onCurve(p);
-  if (!above_) return below;
-  const Real above = abovePoints_ ? onCurve(abovePoints_) : valueAtMovement(*above_, movement);
-  return above + (below - above) * fraction_;
+  return valueAbove + (valueBelow - valueAbove) * fraction;
+}
+
+inline Real DepthTransfer::valueAt(Real movement, std::size_t& k) const {
+  if (count_ == 0) return valueAt(movement);
+  if (above_ && !abovePoints_) {  // the curve above has movements of its own
+    const Real below = SharedMovementTransfer{belowPoints_, nullptr, count_, 0}.valueAt(movement, k);
+    const Real above = valueAtMovement(*above_, movement);
+    return above + (below - above) * fraction_;
+  }
+  return shared().valueAt(movement, k);
 }
 
 // Whether every curve has the movements of the first, as the t-z curves of one shaft do.
@@ -183,20 +219,41 @@ struct CurveSite {
 // and the five sites are sorted, so the depths never run backwards.
 std::vector<CurveSite> curveSites(std::span<const TransferLayer> layers);
 
+// Where a depth lies among the curves that will stand at these sites (placeAmongCurves).
+CurvePlacement placeAmongCurves(std::span<const CurveSite> sites, Real depth);
+
 // A set of t-z curves with the messages (each line for the report and the runtime file) and the
 // run status (0, or kStatusStrengthCurveDepth) of its construction.
 struct CurveSet {
   std::vector<TransferCurve> curves;
   std::vector<std::string> warningLines;
   int status = 0;
+  // Every curve has the movements of the first (shareMovements holds), known from how the set
+  // was built; false when not known.
+  bool movementsShared = false;
 };
+
+// The sites of a shaft's t-z curves with the peak side transfer tmax (psi) of each: what the
+// curves of every kind have in common. tmax holds one value per site up to the first site
+// 0.1 in or more below the boundary profile, which ends it with status 2 and its warning.
+struct SideCurveSites {
+  std::vector<CurveSite> sites;
+  std::vector<Real> tmax;
+  std::vector<std::string> warningLines;
+  int status = 0;
+};
+SideCurveSites sideCurveSites(const WorkProfile& profile);
+
+// The t-z curves of kind `kind` for a shaft of diameter D (in) at the sites that have a tmax,
+// with the sites' status and warning.
+CurveSet sideCurvesAt(const SideCurveSites& sites, Real D, CurveKind kind);
 
 // The 5 x (number of layers) t-z curves of the solution for a shaft of diameter D (in). tmax of
 // each curve comes from the one-foot profile (the boundary profile when that is empty), except
 // at the last site, which keeps the boundary-profile value. A site 0.1 in or more below the
 // boundary profile ends the construction with status 2 and its warning; the curves built so far
 // are returned.
-CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind);
+CurveSet buildSideCurves(const WorkProfile& profile, Real D, CurveKind kind);  // sideCurvesAt(sideCurveSites(...))
 
 // Extra t-z curves at requested depths (in), for the result files only: soil type of the layer
 // containing the depth (the lower layer at a boundary; the first layer above the profile, the

@@ -273,3 +273,38 @@ TEST(TransferCurveBuild, ExtentWarningTexts) {
 
 }  // namespace
 }  // namespace talmo
+
+namespace talmo {
+namespace {
+
+// Curves longer than the points kept inside the object (a socket's head curve) move to the heap
+// and back without losing or reordering a point.
+TEST(CurvePointStorage, LongCurvesKeepEveryPointThroughCopiesAndResizes) {
+  const std::size_t inside = CurvePoints::kInlinePoints;
+  CurvePoints points;
+  for (std::size_t k = 0; k < inside + 4; ++k) points.push_back({static_cast<Real>(k), static_cast<Real>(10 * k)});
+  ASSERT_EQ(points.size(), inside + 4);
+  const CurvePoints copy = points;
+  for (std::size_t k = 0; k < copy.size(); ++k) {
+    EXPECT_EQ(copy[k].movement, static_cast<Real>(k));
+    EXPECT_EQ(copy[k].value, static_cast<Real>(10 * k));
+  }
+  points.resize(3);  // back inside the object
+  ASSERT_EQ(points.size(), 3u);
+  EXPECT_EQ(points.back().value, 20);
+  points.resize(inside + 1);  // new points are the origin
+  EXPECT_EQ(points[2].value, 20);
+  EXPECT_EQ(points[3].movement, 0);
+  EXPECT_EQ(points.back().value, 0);
+  EXPECT_EQ(std::distance(points.begin(), points.end()), static_cast<std::ptrdiff_t>(inside + 1));
+
+  // The value look-up reads a heap-held curve like a short one: 15.5 between (1, 10) and (2, 20)
+  // of the copy's points; beyond the last point its value.
+  TransferCurve curve;
+  curve.points = copy;
+  EXPECT_FLOAT_EQ(valueAtMovement(curve, 1.55f), 15.5f);
+  EXPECT_EQ(valueAtMovement(curve, 1000), static_cast<Real>(10 * (inside + 3)));
+}
+
+}  // namespace
+}  // namespace talmo
