@@ -49,6 +49,20 @@ void forEachRecord(std::string_view text, Each each) {
 
 TextOut::~TextOut() { writeBuffered(); }
 
+TextOut& TextOut::operator=(TextOut&& other) noexcept {
+  if (this == &other) return *this;
+  writeBuffered();
+  stream_ = std::move(other.stream_);
+  memory_ = other.memory_;
+  text_ = std::move(other.text_);
+  lines_ = other.lines_;
+  copy_ = other.copy_;
+  openError_ = std::move(other.openError_);
+  keep_ = other.keep_;
+  records_ = std::move(other.records_);
+  return *this;
+}
+
 void TextOut::openMemory(std::size_t expectedSize) {
   close();
   memory_ = true;

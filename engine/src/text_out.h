@@ -14,7 +14,8 @@ class TextOut {
  public:
   TextOut() = default;
   TextOut(TextOut&&) = default;
-  TextOut& operator=(TextOut&&) = default;
+  // A file replaced by another TextOut first gets the records it still holds.
+  TextOut& operator=(TextOut&& other) noexcept;
   // Writes what is still buffered.
   ~TextOut();
 
