@@ -12,6 +12,7 @@ namespace talmo::fmt {
 namespace {
 
 void appendStars(std::string& out, int w) { out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
+void writeStars(char* field, std::size_t width) { std::memset(field, '*', width); }
 
 // A field of w characters laid out before it is appended in one piece: blanks, with the text
 // written at its right end. Records are built field by field, so one append per field matters.
@@ -52,9 +53,9 @@ std::string rightJustify(std::string_view text, int w) {
 }
 
 // A value that is not a number at all says so, rather than passing for one too wide.
-void appendNonFinite(std::string& out, double value, int w) {
-  appendRightJustified(out, std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf", w);
-}
+std::string_view nonFiniteText(double value) { return std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf"; }
+
+void appendNonFinite(std::string& out, double value, int w) { appendRightJustified(out, nonFiniteText(value), w); }
 
 // ---- Exact digits: decide every rounding, ties included, from the exact binary value.
 
@@ -290,16 +291,22 @@ void appendF(std::string& out, double value, int w, int d) {
   appendRightJustified(out, negative ? "-" + exact : exact, w);
 }
 
-void appendE(std::string& out, double value, int w, int d) {
-  if (!std::isfinite(value)) return appendNonFinite(out, value, w);
-  if (d < 1 || d > 32) return appendStars(out, w);
+void writeE(char* field, double value, int w, int d) {
+  const auto width = static_cast<std::size_t>(std::max(w, 0));
+  const auto rightJustified = [&](std::string_view text) {
+    if (text.size() > width) return writeStars(field, width);
+    std::memset(field, ' ', width - text.size());
+    std::memcpy(field + width - text.size(), text.data(), text.size());
+  };
+  if (!std::isfinite(value)) return rightJustified(nonFiniteText(value));
+  if (d < 1 || d > 32) return writeStars(field, width);
   // [-]0.dddE+xx: d significant digits rounded half up, shifted to the mantissa 0.dddd with
   // exponent x+1 (a carry, 9.9996 to 10.00, moves into the exponent).
   const auto digitsWanted = static_cast<std::size_t>(d);
   const std::size_t length = (value < 0 ? 1 : 0) + 2 + digitsWanted + 4;
-  if (length > static_cast<std::size_t>(std::max(w, 0))) return appendStars(out, w);
-  Field field(w);
-  char* text = field.rightAligned(length);
+  if (length > width) return writeStars(field, width);
+  for (std::size_t i = 0; i < width - length; ++i) field[i] = ' ';
+  char* text = field + width - length;
   if (value < 0) *text++ = '-';
   *text++ = '0';
   *text++ = '.';
@@ -308,17 +315,29 @@ void appendE(std::string& out, double value, int w, int d) {
     std::memset(text, '0', digitsWanted);
   } else if (!scientificByScaling(std::fabs(value), d, text, exponent)) {
     std::string exact;
-    if (!exactScientific(std::fabs(value), d, exact, exponent)) return appendStars(out, w);
+    if (!exactScientific(std::fabs(value), d, exact, exponent)) return writeStars(field, width);
     std::memcpy(text, exact.data(), digitsWanted);
   }
-  if (exponent > 99 || exponent < -99) return appendStars(out, w);
+  if (exponent > 99 || exponent < -99) return writeStars(field, width);
   text += digitsWanted;
   const int mag = std::abs(exponent);
   *text++ = 'E';
   *text++ = exponent < 0 ? '-' : '+';
   *text++ = static_cast<char>('0' + mag / 10);
   *text = static_cast<char>('0' + mag % 10);
-  field.appendTo(out);
+}
+
+void appendE(std::string& out, double value, int w, int d) {
+  const auto width = static_cast<std::size_t>(std::max(w, 0));
+  char field[64];
+  if (width <= sizeof field) {
+    writeE(field, value, w, d);
+    out.append(field, width);
+    return;
+  }
+  const std::size_t at = out.size();
+  out.resize(at + width);
+  writeE(out.data() + at, value, w, d);
 }
 
 std::string F(double value, int w, int d) {

@@ -1,5 +1,7 @@
 #include "plot_file.h"
 
+#include <span>
+
 #include "fixed_format.h"
 
 namespace talmo {
@@ -7,13 +9,18 @@ namespace {
 
 constexpr std::size_t kFieldWidth = 11;  // 1X,E10.3
 
-// One record of blank-separated E10.3 fields.
-void appendFields(std::string& out, std::initializer_list<Real> values) {
+// One record of blank-separated E10.3 fields, laid out whole and appended in one piece.
+template <std::size_t N>
+void appendFields(std::string& out, std::span<const Real, N> values) {
+  char record[N * kFieldWidth + 1];
+  char* at = record;
   for (Real v : values) {
-    out += ' ';
-    fmt::appendE(out, v, 10, 3);
+    *at++ = ' ';
+    fmt::writeE(at, v, 10, 3);
+    at += kFieldWidth - 1;
   }
-  out += '\n';
+  *at = '\n';
+  out.append(record, sizeof record);
 }
 
 constexpr std::size_t recordSize(std::size_t fields) { return fields * kFieldWidth + 1; }
@@ -36,12 +43,13 @@ PlotCurveRecords plotCurveRecords(const PlotCurve& curve) {
   fmt::appendE(r.text, firstDepth, 10, 3);
   r.text += kSecondPointRest;
   for (const auto& p : curve.depthPoints) {
-    appendFields(r.text, {p[0], p[1], p[2], p[3], p[4]});
-    appendFields(r.text, {p[5], p[6]});
+    const std::span<const Real, 7> point(p);
+    appendFields(r.text, point.first<5>());
+    appendFields(r.text, point.last<2>());
   }
   r.blockEnds[0] = r.text.size();
   for (std::size_t k = 0; k < 3; ++k) {
-    for (const auto& s : curve.settlement[k]) appendFields(r.text, {s[0], s[1], s[2], s[3]});
+    for (const auto& s : curve.settlement[k]) appendFields(r.text, std::span<const Real, 4>(s));
     r.blockEnds[k + 1] = r.text.size();
   }
   return r;

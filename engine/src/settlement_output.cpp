@@ -1,6 +1,7 @@
 #include "settlement_output.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "fixed_format.h"
 
@@ -56,12 +57,11 @@ void writeQwTable(TextOut& out, const TransferCurve& curve, const SettlementUnit
   out.line();
   out.line("          TIP   LOAD        TIP MOVEMENT");
   out.line(std::string("            (") + u.loadUnit() + ")              (" + u.movementUnit() + ")");
-  std::string row;
+  char point[18 + 19];  // E18.4,E19.4
   for (const CurvePoint& p : curve.points) {
-    row.clear();
-    fmt::appendE(row, u.load(p.value), 18, 4);
-    fmt::appendE(row, u.movement(p.movement), 19, 4);
-    out.line(row);
+    fmt::writeE(point, u.load(p.value), 18, 4);
+    fmt::writeE(point + 18, u.movement(p.movement), 19, 4);
+    out.line(std::string_view(point, sizeof point));
   }
 }
 
@@ -75,12 +75,16 @@ void writeLoadSettlementTable(TextOut& report, CurveKind kind, const LoadTransfe
   const std::string mu = std::string("(") + u.movementUnit() + ")";
   report.line(fmt::X(4) + fmt::padRight("", 8) + fmt::padRight(lu, 16) + fmt::padRight(mu, 16) +
               fmt::padRight(lu, 16) + mu);
-  std::string row;
+  // 4X,4E16.4, laid out whole.
+  char point[4 + 4 * 16];
+  std::memset(point, ' ', 4);
   for (const TipSolution& s : pass.points) {
-    row.assign(4, ' ');
-    for (Real v : {u.load(s.headLoad), u.movement(s.headMovement), u.load(s.tipLoad), u.movement(s.tipMovement)})
-      fmt::appendE(row, v, 16, 4);
-    report.line(row);
+    char* field = point + 4;
+    for (Real v : {u.load(s.headLoad), u.movement(s.headMovement), u.load(s.tipLoad), u.movement(s.tipMovement)}) {
+      fmt::writeE(field, v, 16, 4);
+      field += 16;
+    }
+    report.line(std::string_view(point, sizeof point));
   }
   if (!pass.definedPoints.empty()) {
     report.line();
@@ -88,6 +92,7 @@ void writeLoadSettlementTable(TextOut& report, CurveKind kind, const LoadTransfe
     report.line();
     report.line("          SETTLEMENT        TOP LOAD");
     report.line(fmt::X(10) + fmt::padRight(mu, 18) + lu);
+    std::string row;
     for (std::size_t i = 0; i < pass.definedPoints.size() && i < definedSettlementsIn.size(); ++i) {
       row.assign(4, ' ');
       fmt::appendE(row, u.movement(definedSettlementsIn[i]), 16, 4);
