@@ -56,6 +56,16 @@ TEST(FixedFormatE, TableOfCases) {
   }
 }
 
+TEST(FixedFormatE, WrittenIntoARecordFillsExactlyItsField) {
+  char record[] = "|..........|";
+  writeE(record + 1, -12.5, 10, 3);
+  EXPECT_STREQ(record, "|-0.125E+02|");
+  writeE(record + 1, 12.5, 10, 5);  // 0.12500E+02 is one too wide
+  EXPECT_STREQ(record, "|**********|");
+  writeE(record + 1, 0.5, 10, 2);
+  EXPECT_STREQ(record, "|  0.50E+00|");
+}
+
 TEST(FixedFormatE, PlotRecordPutsTwoBlanksBeforeTheMantissa) {
   // In a 1X,E10.3 record the separator blank and the field's own blank precede 0.125E+02.
   EXPECT_EQ(X(1) + E(12.5, 10, 3), "  0.125E+02");
