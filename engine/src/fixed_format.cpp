@@ -11,39 +11,37 @@
 namespace talmo::fmt {
 namespace {
 
-void appendStars(std::string& out, int w) { out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
+// ---- Fields are written into a record's own characters (writeE) or into a buffer that is then
+// appended in one piece: a record is built field by field, so one append per field matters.
+
+std::size_t widthOf(int w) { return static_cast<std::size_t>(std::max(w, 0)); }
+
 void writeStars(char* field, std::size_t width) { std::memset(field, '*', width); }
 
-// A field of w characters laid out before it is appended in one piece: blanks, with the text
-// written at its right end. Records are built field by field, so one append per field matters.
-class Field {
- public:
-  explicit Field(int w) : width_(static_cast<std::size_t>(w)) {
-    if (width_ <= sizeof local_) {
-      std::memset(local_, ' ', sizeof local_);  // a fixed size: a few stores rather than a call
-      chars_ = local_;
-    } else {
-      wide_.assign(width_, ' ');
-      chars_ = wide_.data();
-    }
+// Text right-justified in the field, or asterisks when it does not fit.
+void writeRightJustified(char* field, std::size_t width, std::string_view text) {
+  if (text.size() > width) return writeStars(field, width);
+  std::memset(field, ' ', width - text.size());
+  std::memcpy(field + width - text.size(), text.data(), text.size());
+}
+
+// Appends a field of w characters that `write` fills.
+template <typename Write>
+void appendField(std::string& out, int w, Write write) {
+  const std::size_t width = widthOf(w);
+  char field[64];
+  if (width <= sizeof field) {
+    write(field);
+    out.append(field, width);
+    return;
   }
-  // Where a text of `length` characters (at most w) starts.
-  char* rightAligned(std::size_t length) { return chars_ + width_ - length; }
-  void appendTo(std::string& out) const { out.append(chars_, width_); }
+  const std::size_t at = out.size();
+  out.resize(at + width);
+  write(out.data() + at);
+}
 
- private:
-  std::size_t width_;
-  char local_[64];
-  std::string wide_;
-  char* chars_;
-};
-
-// Appends text right-justified in w characters, or asterisks when it does not fit.
 void appendRightJustified(std::string& out, std::string_view text, int w) {
-  if (static_cast<int>(text.size()) > w) return appendStars(out, w);
-  Field field(w);
-  std::memcpy(field.rightAligned(text.size()), text.data(), text.size());
-  field.appendTo(out);
+  appendField(out, w, [&](char* field) { writeRightJustified(field, widthOf(w), text); });
 }
 
 std::string rightJustify(std::string_view text, int w) {
@@ -54,8 +52,6 @@ std::string rightJustify(std::string_view text, int w) {
 
 // A value that is not a number at all says so, rather than passing for one too wide.
 std::string_view nonFiniteText(double value) { return std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf"; }
-
-void appendNonFinite(std::string& out, double value, int w) { appendRightJustified(out, nonFiniteText(value), w); }
 
 // ---- Exact digits: decide every rounding, ties included, from the exact binary value.
 
@@ -264,48 +260,52 @@ std::size_t generalByScaling(double magnitude, char* buf) {
 
 }  // namespace
 
-void appendF(std::string& out, double value, int w, int d) {
-  if (!std::isfinite(value)) return appendNonFinite(out, value, w);
+namespace {
+
+// The Fw.d field written to field[0 .. w).
+void writeF(char* field, double value, int w, int d) {
+  const std::size_t width = widthOf(w);
+  if (!std::isfinite(value)) return writeRightJustified(field, width, nonFiniteText(value));
   std::uint32_t rounded = 0;
-  if (fixedByScaling(std::fabs(value), d, rounded)) {
-    // [-]w.ddd with at least one digit before the point (0.004 in F6.2 is "0.00"); a negative
-    // value that rounds to zero prints as zero, not "-0.00".
-    const auto decimals = static_cast<std::size_t>(d);
-    const std::uint32_t scale = static_cast<std::uint32_t>(powerOfTen(d));
-    const std::uint32_t whole = rounded / scale;
-    const auto wholeDigits = static_cast<std::size_t>(digitCount(whole));
-    const bool negative = value < 0 && rounded != 0;
-    const std::size_t length = (negative ? 1 : 0) + wholeDigits + 1 + decimals;
-    if (length > static_cast<std::size_t>(std::max(w, 0))) return appendStars(out, w);
-    Field field(w);
-    char* text = field.rightAligned(length);
-    if (negative) *text++ = '-';
-    writeDigits(whole, static_cast<int>(wholeDigits), text);
-    text[wholeDigits] = '.';
-    writeDigits(rounded % scale, d, text + wholeDigits + 1);
-    return field.appendTo(out);
+  if (!fixedByScaling(std::fabs(value), d, rounded)) {
+    std::string exact;
+    if (!exactFixed(std::fabs(value), d, exact)) return writeStars(field, width);
+    const bool negative = value < 0 && exact.find_first_not_of("0.") != std::string::npos;
+    return writeRightJustified(field, width, negative ? "-" + exact : exact);
   }
-  std::string exact;
-  if (!exactFixed(std::fabs(value), d, exact)) return appendStars(out, w);
-  const bool negative = value < 0 && exact.find_first_not_of("0.") != std::string::npos;
-  appendRightJustified(out, negative ? "-" + exact : exact, w);
+  // [-]w.ddd with at least one digit before the point (0.004 in F6.2 is "0.00"); a negative
+  // value that rounds to zero prints as zero, not "-0.00".
+  const auto decimals = static_cast<std::size_t>(d);
+  const auto scale = static_cast<std::uint32_t>(powerOfTen(d));
+  const std::uint32_t whole = rounded / scale;
+  const auto wholeDigits = static_cast<std::size_t>(digitCount(whole));
+  const bool negative = value < 0 && rounded != 0;
+  const std::size_t length = (negative ? 1 : 0) + wholeDigits + 1 + decimals;
+  if (length > width) return writeStars(field, width);
+  std::memset(field, ' ', width - length);
+  char* text = field + width - length;
+  if (negative) *text++ = '-';
+  writeDigits(whole, static_cast<int>(wholeDigits), text);
+  text[wholeDigits] = '.';
+  writeDigits(rounded % scale, d, text + wholeDigits + 1);
+}
+
+}  // namespace
+
+void appendF(std::string& out, double value, int w, int d) {
+  appendField(out, w, [&](char* field) { writeF(field, value, w, d); });
 }
 
 void writeE(char* field, double value, int w, int d) {
-  const auto width = static_cast<std::size_t>(std::max(w, 0));
-  const auto rightJustified = [&](std::string_view text) {
-    if (text.size() > width) return writeStars(field, width);
-    std::memset(field, ' ', width - text.size());
-    std::memcpy(field + width - text.size(), text.data(), text.size());
-  };
-  if (!std::isfinite(value)) return rightJustified(nonFiniteText(value));
+  const std::size_t width = widthOf(w);
+  if (!std::isfinite(value)) return writeRightJustified(field, width, nonFiniteText(value));
   if (d < 1 || d > 32) return writeStars(field, width);
   // [-]0.dddE+xx: d significant digits rounded half up, shifted to the mantissa 0.dddd with
   // exponent x+1 (a carry, 9.9996 to 10.00, moves into the exponent).
   const auto digitsWanted = static_cast<std::size_t>(d);
   const std::size_t length = (value < 0 ? 1 : 0) + 2 + digitsWanted + 4;
   if (length > width) return writeStars(field, width);
-  for (std::size_t i = 0; i < width - length; ++i) field[i] = ' ';
+  std::memset(field, ' ', width - length);
   char* text = field + width - length;
   if (value < 0) *text++ = '-';
   *text++ = '0';
@@ -328,16 +328,7 @@ void writeE(char* field, double value, int w, int d) {
 }
 
 void appendE(std::string& out, double value, int w, int d) {
-  const auto width = static_cast<std::size_t>(std::max(w, 0));
-  char field[64];
-  if (width <= sizeof field) {
-    writeE(field, value, w, d);
-    out.append(field, width);
-    return;
-  }
-  const std::size_t at = out.size();
-  out.resize(at + width);
-  writeE(out.data() + at, value, w, d);
+  appendField(out, w, [&](char* field) { writeE(field, value, w, d); });
 }
 
 std::string F(double value, int w, int d) {
