@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace talmo {
@@ -150,6 +153,33 @@ TEST(SettlementSolver, UpperBoundAboveTrendAboveLowerBound) {
       EXPECT_GE(trend.points[k].headLoad, lower.points[k].headLoad) << c.name << " point " << k + 1;
       EXPECT_GT(lower.points[k].headLoad, 0) << c.name;
     }
+  }
+}
+
+// A pass solved without segment records (the passes whose segments are never printed) must
+// carry the very head and tip values of the full solution, for each curve kind of one shaft.
+TEST(SettlementSolver, HeadsOnlyPassHasTheHeadsOfTheFullOne) {
+  const auto in = uniformShaft(2, 60, 0.6f, 40, 4);
+  const LoadTransferShaft shaft(in);
+  SolverOptions headsOnly;
+  headsOnly.keepSegments = false;
+  const std::vector<Real> settlements = {0.1f, 0.5f};
+  for (CurveKind kind : {CurveKind::lowerBound, CurveKind::trend, CurveKind::upperBound}) {
+    const auto full = shaft.run(kind, settlements);
+    const auto heads = shaft.run(kind, settlements, headsOnly);
+    ASSERT_EQ(heads.points.size(), 15u);
+    ASSERT_EQ(heads.definedPoints.size(), settlements.size());
+    for (auto [a, b] : {std::pair(&full.points, &heads.points), std::pair(&full.definedPoints, &heads.definedPoints)}) {
+      for (std::size_t k = 0; k < a->size(); ++k) {
+        const TipSolution& f = (*a)[k];
+        const TipSolution& h = (*b)[k];
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(f.headLoad), std::bit_cast<std::uint32_t>(h.headLoad)) << k;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(f.headMovement), std::bit_cast<std::uint32_t>(h.headMovement)) << k;
+        EXPECT_EQ(f.tipLoad, h.tipLoad);
+        EXPECT_TRUE(h.segments.empty());
+      }
+    }
+    EXPECT_EQ(full.points[0].segments.size(), 40u);
   }
 }
 
