@@ -258,10 +258,6 @@ std::size_t generalByScaling(double magnitude, char* buf) {
   return n;
 }
 
-}  // namespace
-
-namespace {
-
 // The Fw.d field written to field[0 .. w).
 void writeF(char* field, double value, int w, int d) {
   const std::size_t width = widthOf(w);
@@ -288,6 +284,15 @@ void writeF(char* field, double value, int w, int d) {
   writeDigits(whole, static_cast<int>(wholeDigits), text);
   text[wholeDigits] = '.';
   writeDigits(rounded % scale, d, text + wholeDigits + 1);
+}
+
+// The general form of a list-directed real by the library's exact conversion (zero, values near
+// a rounding tie or beyond the scaling, and the non-finite ones) into buf; returns its length.
+std::size_t generalExact(double value, char* buf, std::size_t size) {
+  const auto [end, ec] = std::to_chars(buf, buf + size, value, std::chars_format::general, kListDigits);
+  if (ec != std::errc()) return 0;
+  std::replace(buf, end, 'e', 'E');
+  return static_cast<std::size_t>(end - buf);
 }
 
 }  // namespace
@@ -353,31 +358,22 @@ void appendListReal(std::string& out, double value) {
   // General form with the seven significant digits a single-precision value carries, so that
   // 0.036 stays 0.036 rather than its binary neighbour 0.036000002.
   char buf[64];
-  std::size_t n = 0;
-  buf[n++] = ' ';
+  buf[0] = ' ';
+  std::size_t length = 0;
   if (std::isfinite(value) && value != 0) {
-    if (value < 0) buf[n++] = '-';
-    const std::size_t length = generalByScaling(std::fabs(value), buf + n);
-    if (length == 0) {
-      n = 1;  // too near a tie: the library's exact conversion
-    } else {
-      n += length;
-      if (!std::memchr(buf + 1, '.', n - 1) && !std::memchr(buf + 1, 'E', n - 1)) {
-        buf[n++] = '.';
-        buf[n++] = '0';
-      }
-      out.append(buf, n);
-      return;
-    }
+    buf[1] = '-';
+    const std::size_t sign = value < 0 ? 1 : 0;
+    length = generalByScaling(std::fabs(value), buf + 1 + sign);
+    if (length > 0) length += sign;
   }
-  auto [end, ec] = std::to_chars(buf + n, buf + sizeof buf, value, std::chars_format::general, kListDigits);
-  if (ec != std::errc()) end = buf + n;
-  std::string_view text(buf + n, static_cast<std::size_t>(end - (buf + n)));
-  for (char* c = buf + n; c != end; ++c)
-    if (*c == 'e') *c = 'E';
+  if (length == 0) length = generalExact(value, buf + 1, sizeof buf - 1);
+  // A whole number keeps its point ("2.0"); an exponent or "nan" stands as it is.
+  std::size_t n = 1 + length;
+  if (std::none_of(buf + 1, buf + n, [](char c) { return c == '.' || c == 'E' || c == 'n'; })) {
+    buf[n++] = '.';
+    buf[n++] = '0';
+  }
   out.append(buf, n);
-  out.append(text);
-  if (text.find_first_of(".En") == std::string_view::npos) out += ".0";
 }
 
 std::string listReal(double value) {
