@@ -78,17 +78,20 @@ ShaftProfile shaftProfile(const CaseGround& ground, Real BSr) {
   return p;
 }
 
+// Whether a shaft's profile is the same for all its lengths: the length enters it only as the
+// reference depth of a geomaterial layer, and only when the length is given.
+bool profileSameForEveryLength(const RunModel& m, const std::vector<Layer>& layers) {
+  const auto geomaterial = [](const Layer& l) { return l.KSOIL == kDecomposedRock || l.KSOIL == kWeakRock; };
+  return m.METHOD != 2 || std::none_of(layers.begin(), layers.end(), geomaterial);
+}
+
 // The shaft profiles of a run's diameters, each computed by the first case of its diameter that
-// asks and read by every length of it. A shaft profile depends on the length only through the
-// reference depth of a geomaterial layer when the length is given: such a run computes one per
-// case instead.
+// asks and read by every length of it; a run whose profiles depend on the length computes one
+// per case instead.
 class DiameterProfiles {
  public:
   DiameterProfiles(const RunModel& m, const std::vector<Layer>& layers, int diameters)
-      : shared_(m.METHOD != 2 || std::none_of(layers.begin(), layers.end(),
-                                               [](const Layer& l) {
-                                                 return l.KSOIL == kDecomposedRock || l.KSOIL == kWeakRock;
-                                               })),
+      : shared_(profileSameForEveryLength(m, layers)),
         once_(std::make_unique<std::once_flag[]>(static_cast<std::size_t>(diameters))),
         profiles_(static_cast<std::size_t>(diameters)) {}
 
