@@ -14,11 +14,16 @@
 
 namespace talmo {
 
-// Computes items 0 .. count-1 with `compute` on `threads` worker threads and hands each result
-// to `take` in item order on the calling thread; `take` returns false to stop, and the items
-// not yet taken are dropped. At most `ahead` results wait to be taken. With one thread (or one
-// item) everything runs on the calling thread. An exception from `compute` or `take` is thrown
-// here once the workers have stopped. `compute` must not touch what `take` changes.
+// Computes items 0 .. count-1 with `compute` on `threads` threads, the calling thread one of
+// them, and hands each result to `take` in item order on the calling thread; `take` returns
+// false to stop, and the items not yet taken are dropped. At most `ahead` results wait to be
+// taken. With one thread (or one item) everything runs on the calling thread. An exception from
+// `compute` or `take` is thrown here once the other threads have stopped. `compute` must not
+// touch what `take` changes.
+//
+// The calling thread computes too, rather than sleeping until the next result is ready: with as
+// many threads as cores no core is left idle or shared, and a thread waits (a system call) only
+// when it runs ahead of the taking by `ahead` items or the next item is still being computed.
 template <typename Result>
 void computeInOrder(std::size_t count, int threads, std::size_t ahead,
                     const std::function<Result(std::size_t)>& compute,
@@ -30,35 +35,47 @@ void computeInOrder(std::size_t count, int threads, std::size_t ahead,
     }
     return;
   }
+  ahead = std::max<std::size_t>(ahead, 1);
   std::mutex mutex;
   std::condition_variable changed;
   std::vector<std::optional<Result>> done(count);
-  std::size_t nextToCompute = 0, nextToTake = 0;
+  std::size_t nextToCompute = 0, nextToTake = 0;  // guarded by the mutex, as `done`
   bool stop = false;
   std::exception_ptr failure;
+
+  // With the lock held: whether another item may be started now.
+  const auto mayStart = [&] { return !stop && nextToCompute < count && nextToCompute < nextToTake + ahead; };
+  // Computes item i without the lock and files its result (or the failure) under it.
+  const auto computeItem = [&](std::unique_lock<std::mutex>& lock, std::size_t i) {
+    lock.unlock();
+    std::optional<Result> r;
+    std::exception_ptr error;
+    try {
+      r.emplace(compute(i));
+    } catch (...) {
+      error = std::current_exception();
+    }
+    lock.lock();
+    if (error) {
+      if (!failure) failure = error;
+      stop = true;
+    } else {
+      done[i] = std::move(r);
+    }
+    changed.notify_all();
+  };
 
   auto worker = [&] {
     std::unique_lock lock(mutex);
     while (true) {
-      changed.wait(lock, [&] { return stop || nextToCompute >= count || nextToCompute < nextToTake + ahead; });
-      if (stop || nextToCompute >= count) return;
-      const std::size_t i = nextToCompute++;
-      lock.unlock();
-      try {
-        Result r = compute(i);
-        lock.lock();
-        done[i].emplace(std::move(r));
-      } catch (...) {
-        lock.lock();
-        if (!failure) failure = std::current_exception();
-        stop = true;
-      }
-      changed.notify_all();
+      changed.wait(lock, [&] { return stop || nextToCompute >= count || mayStart(); });
+      if (!mayStart()) return;
+      computeItem(lock, nextToCompute++);
     }
   };
   std::vector<std::thread> pool;
-  const auto workers = static_cast<std::size_t>(std::max(1, threads));
-  for (std::size_t t = 0; t < std::min(workers, count); ++t) pool.emplace_back(worker);
+  const auto helpers = std::min(static_cast<std::size_t>(threads) - 1, count - 1);
+  for (std::size_t t = 0; t < helpers; ++t) pool.emplace_back(worker);
 
   auto finish = [&] {
     {
@@ -73,7 +90,14 @@ void computeInOrder(std::size_t count, int threads, std::size_t ahead,
       std::optional<Result> r;
       {
         std::unique_lock lock(mutex);
-        changed.wait(lock, [&] { return done[i].has_value() || failure; });
+        // Until item i is ready, compute the next one that may start, else wait.
+        while (!done[i] && !failure) {
+          if (mayStart()) {
+            computeItem(lock, nextToCompute++);
+          } else {
+            changed.wait(lock);
+          }
+        }
         if (!done[i]) break;
         r = std::move(done[i]);
         done[i].reset();
