@@ -33,10 +33,11 @@ void writeLegend(const RunModel& m, TextOut& report) {
       "LRFD QB = TOTAL BASE BEARING USING LRFD RESISTANCE FACTOR",
       "          TO THE ULTIMATE BASE RESISTANCE",
       "LRFD QU = TOTAL CAPACITY WITH LRFD RESISTANCE FACTOR."};
-  if (m.lrfd()) {
-    for (const char* l : kLrfd) report.line(kIndent + l);
-  } else {
-    for (const char* l : kAsd) report.line(kIndent + l);
+  std::string line = kIndent;
+  for (const char* l : m.lrfd() ? kLrfd : kAsd) {
+    line.resize(kIndent.size());
+    line += l;
+    report.line(line);
   }
 }
 

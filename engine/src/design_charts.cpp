@@ -61,31 +61,38 @@ void DesignCharts::write(const RunModel& run, TextOut& report, TextOut& plot) co
         report.line(header);
         header = fmt::X(9);
       }
-      header += fmt::F(u.length(diameters_[static_cast<std::size_t>(d)]), 9, 2);
+      fmt::appendF(header, u.length(diameters_[static_cast<std::size_t>(d)]), 9, 2);
     }
     report.line(header);
     report.line(fmt::X(19) + (run.si() ? "TOP LOAD, KN" : "TOP LOAD, TONS"));
+    std::string row;
     for (int l = 0; l < M; ++l) {
-      std::string row = fmt::F(u.length(lengths_[static_cast<std::size_t>(l)]), 9, 2);
+      row.clear();
+      fmt::appendF(row, u.length(lengths_[static_cast<std::size_t>(l)]), 9, 2);
       for (int d = 0; d < K; ++d) {
         if (d > 0 && d % kValuesPerLine == 0) {
           report.line(row);
-          row = fmt::X(9);
+          row.assign(9, ' ');
         }
-        row += fmt::F(su.load(headLoad(s, d, l)), 9, 2);
+        fmt::appendF(row, su.load(headLoad(s, d, l)), 9, 2);
       }
       report.line(row);
     }
   }
 
   plot.line(fmt::listInt(static_cast<long long>(settlements_.size())) + fmt::listInt(K) + fmt::listInt(M));
+  std::string record;  // reused from record to record
   for (std::size_t s = 0; s < settlements_.size(); ++s) {
     plot.line(fmt::listReal(run.PDSETT[s]));
     for (int d = 0; d < K; ++d) {
       const Real inches = diameters_[static_cast<std::size_t>(d)] * 12;
       plot.line(fmt::F(su.movement(inches), 10, 4));
-      for (int l = 0; l < M; ++l)
-        plot.line(fmt::listReal(lengths_[static_cast<std::size_t>(l)] * 12) + fmt::listReal(headLoad(s, d, l)));
+      for (int l = 0; l < M; ++l) {
+        record.clear();
+        fmt::appendListReal(record, lengths_[static_cast<std::size_t>(l)] * 12);
+        fmt::appendListReal(record, headLoad(s, d, l));
+        plot.line(record);
+      }
     }
   }
 }

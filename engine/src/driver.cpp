@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <mutex>
 #include <ostream>
 #include <sstream>
 #include <thread>
@@ -60,6 +62,53 @@ struct CaseOutput {
   CaseResults results;                // for the JSON results
 };
 
+// The depth steps of one shaft and what follows from them alone: the capacity at every whole
+// foot and the side resistance at the layer boundaries.
+struct ShaftProfile {
+  std::vector<DepthStep> steps;
+  CapacityProfile capacity;
+  std::vector<BoundaryResistance> boundary;
+};
+
+ShaftProfile shaftProfile(const CaseGround& ground, Real BSr) {
+  ShaftProfile p;
+  p.steps = computeDepthSteps(ground);
+  p.capacity = capacityProfile(ground.run, p.steps, ground.shaft, BSr);
+  p.boundary = boundarySideResistance(ground, p.steps);
+  return p;
+}
+
+// Whether a shaft's profile is the same for all its lengths: the length enters it only as the
+// reference depth of a geomaterial layer, and only when the length is given.
+bool profileSameForEveryLength(const RunModel& m, const std::vector<Layer>& layers) {
+  const auto geomaterial = [](const Layer& l) { return l.KSOIL == kDecomposedRock || l.KSOIL == kWeakRock; };
+  return m.METHOD != 2 || std::none_of(layers.begin(), layers.end(), geomaterial);
+}
+
+// The shaft profiles of a run's diameters, each computed by the first case of its diameter that
+// asks and read by every length of it; a run whose profiles depend on the length computes one
+// per case instead.
+class DiameterProfiles {
+ public:
+  DiameterProfiles(const RunModel& m, const std::vector<Layer>& layers, int diameters)
+      : shared_(profileSameForEveryLength(m, layers)),
+        once_(std::make_unique<std::once_flag[]>(static_cast<std::size_t>(diameters))),
+        profiles_(static_cast<std::size_t>(diameters)) {}
+
+  // Cases of several threads may ask at once: the first computes, the others wait for it.
+  std::shared_ptr<const ShaftProfile> of(int diameterIndex, const CaseGround& ground, Real BSr) {
+    if (!shared_) return std::make_shared<const ShaftProfile>(shaftProfile(ground, BSr));
+    const auto i = static_cast<std::size_t>(diameterIndex);
+    std::call_once(once_[i], [&] { profiles_[i] = std::make_shared<const ShaftProfile>(shaftProfile(ground, BSr)); });
+    return profiles_[i];
+  }
+
+ private:
+  bool shared_;
+  std::unique_ptr<std::once_flag[]> once_;
+  std::vector<std::shared_ptr<const ShaftProfile>> profiles_;
+};
+
 // One analysis run: the model, the files and what the cases leave for the closing blocks.
 class Driver {
  public:
@@ -99,6 +148,8 @@ class Driver {
   Real EPILEasEntered_ = 0;
   std::vector<Layer> wholeFoot_;  // the layers on whole feet: the same for every case
   std::vector<Real> stress_;      // effective stress at every whole foot: the same for every case
+  // Shaft profiles by diameter; filled by the cases as they are computed.
+  std::unique_ptr<DiameterProfiles> profiles_;
   BestShaft best_;
   std::vector<PlotCurveRecords> curves_;
   std::vector<std::array<Real, 4>> lastCaseCurve_;  // the last case's first curve, for the clay-shale note
@@ -184,6 +235,7 @@ int Driver::runCases() {
     for (int k = 0; k < count; ++k) lengths.push_back(m_.designDepth - static_cast<Real>(k) * m_.PDINCR);
   }
 
+  profiles_ = std::make_unique<DiameterProfiles>(m_, wholeFoot_, diameters);
   charts_ = DesignCharts(definedSettlementsInches(m_), diameters,
                          m_.IChart >= 1 ? static_cast<int>(lengths.size()) : 0);
   std::vector<CaseJob> jobs;
@@ -418,8 +470,9 @@ CaseOutput Driver::computeCase(const CaseJob& job, bool firstSoilTip) const {
   const std::vector<Layer>& layers = wholeFoot_;
   const Real diameterRatio = m_.DSTART > 0 ? D / m_.DSTART : 1;
   const CaseGround ground{m_, layers, stress_, shaft, diameterRatio, m_.METHOD == 2 ? length : 0};
-  const std::vector<DepthStep> steps = computeDepthSteps(ground);
-  const CapacityProfile profile = capacityProfile(m_, steps, shaft, BSr);
+  const std::shared_ptr<const ShaftProfile> shaftResults = profiles_->of(job.diameterIndex, ground, BSr);
+  const std::vector<DepthStep>& steps = shaftResults->steps;
+  const CapacityProfile& profile = shaftResults->capacity;
   // The profile reaches its last layer's bottom as entered; the steps end on the whole foot
   // nearest to it, and lengths in between take the values of the last step.
   const Real profileBottom = std::max(static_cast<Real>(steps.size() - 1), m_.layers.back().XBOT);
@@ -449,7 +502,7 @@ CaseOutput Driver::computeCase(const CaseJob& job, bool firstSoilTip) const {
   SettlementCase sc;
   sc.layers = &layers;
   sc.steps = &steps;
-  sc.boundary = boundarySideResistance(ground, steps);
+  sc.boundary = shaftResults->boundary;
   sc.shaft = shaft;
   sc.BSr = BSr;
   sc.length = shaftLength;

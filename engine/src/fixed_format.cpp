@@ -1,5 +1,6 @@
 #include "fixed_format.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -10,13 +11,37 @@
 namespace talmo::fmt {
 namespace {
 
-void appendStars(std::string& out, int w) { out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
+// ---- Fields are written into a record's own characters (writeE) or into a buffer that is then
+// appended in one piece: a record is built field by field, so one append per field matters.
 
-// Appends text right-justified in w characters, or asterisks when it does not fit.
+std::size_t widthOf(int w) { return static_cast<std::size_t>(std::max(w, 0)); }
+
+void writeStars(char* field, std::size_t width) { std::memset(field, '*', width); }
+
+// Text right-justified in the field, or asterisks when it does not fit.
+void writeRightJustified(char* field, std::size_t width, std::string_view text) {
+  if (text.size() > width) return writeStars(field, width);
+  std::memset(field, ' ', width - text.size());
+  std::memcpy(field + width - text.size(), text.data(), text.size());
+}
+
+// Appends a field of w characters that `write` fills.
+template <typename Write>
+void appendField(std::string& out, int w, Write write) {
+  const std::size_t width = widthOf(w);
+  char field[64];
+  if (width <= sizeof field) {
+    write(field);
+    out.append(field, width);
+    return;
+  }
+  const std::size_t at = out.size();
+  out.resize(at + width);
+  write(out.data() + at);
+}
+
 void appendRightJustified(std::string& out, std::string_view text, int w) {
-  if (static_cast<int>(text.size()) > w) return appendStars(out, w);
-  out.append(static_cast<std::size_t>(w) - text.size(), ' ');
-  out.append(text);
+  appendField(out, w, [&](char* field) { writeRightJustified(field, widthOf(w), text); });
 }
 
 std::string rightJustify(std::string_view text, int w) {
@@ -26,9 +51,7 @@ std::string rightJustify(std::string_view text, int w) {
 }
 
 // A value that is not a number at all says so, rather than passing for one too wide.
-void appendNonFinite(std::string& out, double value, int w) {
-  appendRightJustified(out, std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf", w);
-}
+std::string_view nonFiniteText(double value) { return std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf"; }
 
 // ---- Exact digits: decide every rounding, ties included, from the exact binary value.
 
@@ -108,6 +131,21 @@ double powerOfTen(int k) {
   return kPowers[k];
 }
 
+// floor(log10(2^e)) for the exponents of a double, in integer arithmetic: 315653 / 2^20 is
+// log10(2) closely enough that no product crosses a whole number wrongly for |e| <= 2620.
+int floorLog10Pow2(int e) { return (e * 315653) >> 20; }
+
+// Writes the `count` last decimal digits of `value` to digits[0 .. count), two at a time.
+void writeDigits(std::uint32_t value, int count, char* digits) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  int k = count;
+  for (; k >= 2; k -= 2, value /= 100) std::memcpy(digits + k - 2, kPairs + 2 * (value % 100), 2);
+  if (k == 1) digits[0] = static_cast<char>('0' + value % 10);
+}
+
 // magnitude x 10^k with one rounding; false when 10^k is not exact.
 bool scaled(double magnitude, int k, double& out) {
   if (k > kMaxPowerOfTen || k < -kMaxPowerOfTen) return false;
@@ -118,31 +156,27 @@ bool scaled(double magnitude, int k, double& out) {
 // Rounds a scaled value half up to an integer; false when it lies too near a tie to tell.
 bool roundScaled(double t, long long& rounded) {
   if (!(t < kMaxScaled)) return false;
-  const double whole = std::floor(t);
-  const double fraction = t - whole;
+  const auto whole = static_cast<long long>(t);  // t >= 0: truncation is the floor
+  const double fraction = t - static_cast<double>(whole);
   if (std::fabs(fraction - 0.5) <= kTieMargin) return false;
-  rounded = static_cast<long long>(whole) + (fraction > 0.5 ? 1 : 0);
+  rounded = whole + (fraction > 0.5 ? 1 : 0);
   return true;
 }
 
-// Fixed digits of |value| with d decimals into buf; returns their length, 0 to use the exact
-// digits.
-std::size_t fixedByScaling(double magnitude, int d, char* buf) {
+// |value| x 10^d rounded half up to an integer; false to use the exact digits.
+bool fixedByScaling(double magnitude, int d, std::uint32_t& rounded) {
   double t = 0;
-  long long rounded = 0;
-  if (d < 0 || d > 9 || !scaled(magnitude, d, t) || !roundScaled(t, rounded)) return 0;
-  char whole[24];
-  const auto n = static_cast<std::size_t>(std::to_chars(whole, whole + sizeof whole, rounded).ptr - whole);
-  const auto decimals = static_cast<std::size_t>(d);
-  // At least one digit before the point: 0.004 in F6.2 is "0.00".
-  const std::size_t zeros = n < decimals + 1 ? decimals + 1 - n : 0;
-  std::memset(buf, '0', zeros);
-  std::memcpy(buf + zeros, whole, n);
-  const std::size_t digits = zeros + n;
-  char* point = buf + digits - decimals;
-  std::memmove(point + 1, point, decimals);
-  *point = '.';
-  return digits + 1;
+  long long r = 0;
+  if (d < 0 || d > 9 || !scaled(magnitude, d, t) || !roundScaled(t, r)) return false;
+  rounded = static_cast<std::uint32_t>(r);  // at most 10^9
+  return true;
+}
+
+// Decimal digits of a value, at least one.
+int digitCount(std::uint32_t value) {
+  int n = 1;
+  for (; value >= 10; value /= 10) ++n;
+  return n;
 }
 
 // d significant digits of |value| > 0 into buf and the exponent x of 0.ddd x 10^x; false to use
@@ -152,7 +186,7 @@ bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
   // The decimal exponent from the binary one; it may be one off, which the scaling corrects.
   const auto biased = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff);
   if (biased == 0) return false;  // subnormal: the exact digits
-  int e = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
+  int e = floorLog10Pow2(biased - 1023);
   const double low = powerOfTen(d - 1), high = powerOfTen(d);
   double t = 0;
   for (int attempt = 0; attempt < 2; ++attempt) {
@@ -171,61 +205,135 @@ bool scientificByScaling(double magnitude, int d, char* buf, int& exponent) {
     rounded /= 10;
     ++e;
   }
-  for (int k = d - 1; k >= 0; --k, rounded /= 10) buf[k] = static_cast<char>('0' + rounded % 10);
+  writeDigits(static_cast<std::uint32_t>(rounded), d, buf);  // below 10^9
   exponent = e + 1;
   return true;
+}
+
+// Significant digits of a list-directed real.
+constexpr int kListDigits = 7;
+
+// |value| > 0 in the general form with kListDigits significant digits (fixed for decimal
+// exponents -4 .. 6, else scientific, trailing zeros dropped: "0.036", "2.5E+10") into buf;
+// returns its length, 0 when the digits lie too near a tie to tell by scaling.
+std::size_t generalByScaling(double magnitude, char* buf) {
+  char digits[kListDigits];
+  int exponent = 0;  // of 0.ddd x 10^exponent
+  if (!scientificByScaling(magnitude, kListDigits, digits, exponent)) return 0;
+  auto kept = static_cast<std::size_t>(kListDigits);
+  while (kept > 1 && digits[kept - 1] == '0') --kept;
+  const int x = exponent - 1;  // of d.ddd x 10^x
+  std::size_t n = 0;
+  if (x < -4 || x >= kListDigits) {
+    buf[n++] = digits[0];
+    if (kept > 1) {
+      buf[n++] = '.';
+      std::memcpy(buf + n, digits + 1, kept - 1);
+      n += kept - 1;
+    }
+    const int mag = std::abs(x);
+    buf[n++] = 'E';
+    buf[n++] = x < 0 ? '-' : '+';
+    if (mag >= 100) buf[n++] = static_cast<char>('0' + mag / 100);
+    buf[n++] = static_cast<char>('0' + mag / 10 % 10);
+    buf[n++] = static_cast<char>('0' + mag % 10);
+    return n;
+  }
+  if (x < 0) {
+    const auto zeros = static_cast<std::size_t>(-x - 1);
+    buf[n++] = '0';
+    buf[n++] = '.';
+    std::memset(buf + n, '0', zeros);
+    n += zeros;
+    std::memcpy(buf + n, digits, kept);
+    return n + kept;
+  }
+  const auto whole = static_cast<std::size_t>(x + 1);
+  for (std::size_t i = 0; i < whole; ++i) buf[n++] = i < kept ? digits[i] : '0';
+  if (kept > whole) {
+    buf[n++] = '.';
+    std::memcpy(buf + n, digits + whole, kept - whole);
+    n += kept - whole;
+  }
+  return n;
+}
+
+// The Fw.d field written to field[0 .. w).
+void writeF(char* field, double value, int w, int d) {
+  const std::size_t width = widthOf(w);
+  if (!std::isfinite(value)) return writeRightJustified(field, width, nonFiniteText(value));
+  std::uint32_t rounded = 0;
+  if (!fixedByScaling(std::fabs(value), d, rounded)) {
+    std::string exact;
+    if (!exactFixed(std::fabs(value), d, exact)) return writeStars(field, width);
+    const bool negative = value < 0 && exact.find_first_not_of("0.") != std::string::npos;
+    return writeRightJustified(field, width, negative ? "-" + exact : exact);
+  }
+  // [-]w.ddd with at least one digit before the point (0.004 in F6.2 is "0.00"); a negative
+  // value that rounds to zero prints as zero, not "-0.00".
+  const auto decimals = static_cast<std::size_t>(d);
+  const auto scale = static_cast<std::uint32_t>(powerOfTen(d));
+  const std::uint32_t whole = rounded / scale;
+  const auto wholeDigits = static_cast<std::size_t>(digitCount(whole));
+  const bool negative = value < 0 && rounded != 0;
+  const std::size_t length = (negative ? 1 : 0) + wholeDigits + 1 + decimals;
+  if (length > width) return writeStars(field, width);
+  std::memset(field, ' ', width - length);
+  char* text = field + width - length;
+  if (negative) *text++ = '-';
+  writeDigits(whole, static_cast<int>(wholeDigits), text);
+  text[wholeDigits] = '.';
+  writeDigits(rounded % scale, d, text + wholeDigits + 1);
+}
+
+// The general form of a list-directed real by the library's exact conversion (zero, values near
+// a rounding tie or beyond the scaling, and the non-finite ones) into buf; returns its length.
+std::size_t generalExact(double value, char* buf, std::size_t size) {
+  const auto [end, ec] = std::to_chars(buf, buf + size, value, std::chars_format::general, kListDigits);
+  if (ec != std::errc()) return 0;
+  std::replace(buf, end, 'e', 'E');
+  return static_cast<std::size_t>(end - buf);
 }
 
 }  // namespace
 
 void appendF(std::string& out, double value, int w, int d) {
-  if (!std::isfinite(value)) return appendNonFinite(out, value, w);
-  char buf[24];
-  buf[0] = '-';
-  std::size_t n = fixedByScaling(std::fabs(value), d, buf + 1);
-  std::string exact;
-  const char* digits = buf + 1;
-  if (n == 0) {
-    if (!exactFixed(std::fabs(value), d, exact)) return appendStars(out, w);
-    digits = exact.data();
-    n = exact.size();
+  appendField(out, w, [&](char* field) { writeF(field, value, w, d); });
+}
+
+void writeE(char* field, double value, int w, int d) {
+  const std::size_t width = widthOf(w);
+  if (!std::isfinite(value)) return writeRightJustified(field, width, nonFiniteText(value));
+  if (d < 1 || d > 32) return writeStars(field, width);
+  // [-]0.dddE+xx: d significant digits rounded half up, shifted to the mantissa 0.dddd with
+  // exponent x+1 (a carry, 9.9996 to 10.00, moves into the exponent).
+  const auto digitsWanted = static_cast<std::size_t>(d);
+  const std::size_t length = (value < 0 ? 1 : 0) + 2 + digitsWanted + 4;
+  if (length > width) return writeStars(field, width);
+  std::memset(field, ' ', width - length);
+  char* text = field + width - length;
+  if (value < 0) *text++ = '-';
+  *text++ = '0';
+  *text++ = '.';
+  int exponent = 0;
+  if (value == 0) {
+    std::memset(text, '0', digitsWanted);
+  } else if (!scientificByScaling(std::fabs(value), d, text, exponent)) {
+    std::string exact;
+    if (!exactScientific(std::fabs(value), d, exact, exponent)) return writeStars(field, width);
+    std::memcpy(text, exact.data(), digitsWanted);
   }
-  // A negative value that rounds to zero prints as zero, not "-0.00".
-  const std::string_view text(digits, n);
-  const bool negative = value < 0 && text.find_first_not_of("0.") != std::string_view::npos;
-  if (!negative) return appendRightJustified(out, text, w);
-  if (digits == buf + 1) return appendRightJustified(out, std::string_view(buf, n + 1), w);
-  appendRightJustified(out, "-" + exact, w);
+  if (exponent > 99 || exponent < -99) return writeStars(field, width);
+  text += digitsWanted;
+  const int mag = std::abs(exponent);
+  *text++ = 'E';
+  *text++ = exponent < 0 ? '-' : '+';
+  *text++ = static_cast<char>('0' + mag / 10);
+  *text = static_cast<char>('0' + mag % 10);
 }
 
 void appendE(std::string& out, double value, int w, int d) {
-  if (!std::isfinite(value)) return appendNonFinite(out, value, w);
-  if (d < 1 || d > 32) return appendStars(out, w);
-  if (value == 0) return appendRightJustified(out, "0." + std::string(static_cast<std::size_t>(d), '0') + "E+00", w);
-  // d significant digits rounded half up, shifted to the mantissa 0.dddd with exponent x+1
-  // (a carry, 9.9996 to 10.00, moves into the exponent).
-  char fast[16];
-  std::string exact;
-  const char* digits = fast;
-  int exponent = 0;
-  if (!scientificByScaling(std::fabs(value), d, fast, exponent)) {
-    if (!exactScientific(std::fabs(value), d, exact, exponent)) return appendStars(out, w);
-    digits = exact.data();
-  }
-  if (exponent > 99 || exponent < -99) return appendStars(out, w);
-  char text[40];
-  std::size_t n = 0;
-  if (value < 0) text[n++] = '-';
-  text[n++] = '0';
-  text[n++] = '.';
-  std::memcpy(text + n, digits, static_cast<std::size_t>(d));
-  n += static_cast<std::size_t>(d);
-  const int mag = std::abs(exponent);
-  text[n++] = 'E';
-  text[n++] = exponent < 0 ? '-' : '+';
-  text[n++] = static_cast<char>('0' + mag / 10);
-  text[n++] = static_cast<char>('0' + mag % 10);
-  appendRightJustified(out, std::string_view(text, n), w);
+  appendField(out, w, [&](char* field) { writeE(field, value, w, d); });
 }
 
 std::string F(double value, int w, int d) {
@@ -246,16 +354,32 @@ std::string X(int n) { return std::string(static_cast<std::size_t>(n > 0 ? n : 0
 
 std::string listInt(long long value) { return " " + std::to_string(value); }
 
-std::string listReal(double value) {
+void appendListReal(std::string& out, double value) {
   // General form with the seven significant digits a single-precision value carries, so that
   // 0.036 stays 0.036 rather than its binary neighbour 0.036000002.
   char buf[64];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7);
-  std::string text(buf, ec == std::errc() ? end : buf);
-  for (char& c : text)
-    if (c == 'e') c = 'E';
-  if (text.find_first_of(".En") == std::string::npos) text += ".0";
-  return " " + text;
+  buf[0] = ' ';
+  std::size_t length = 0;
+  if (std::isfinite(value) && value != 0) {
+    buf[1] = '-';
+    const std::size_t sign = value < 0 ? 1 : 0;
+    length = generalByScaling(std::fabs(value), buf + 1 + sign);
+    if (length > 0) length += sign;
+  }
+  if (length == 0) length = generalExact(value, buf + 1, sizeof buf - 1);
+  // A whole number keeps its point ("2.0"); an exponent or "nan" stands as it is.
+  std::size_t n = 1 + length;
+  if (std::none_of(buf + 1, buf + n, [](char c) { return c == '.' || c == 'E' || c == 'n'; })) {
+    buf[n++] = '.';
+    buf[n++] = '0';
+  }
+  out.append(buf, n);
+}
+
+std::string listReal(double value) {
+  std::string out;
+  appendListReal(out, value);
+  return out;
 }
 
 std::string padRight(std::string_view text, std::size_t w) {

@@ -17,6 +17,8 @@ std::string E(double value, int w, int d);
 // The same fields appended to a record being built, without a string of their own.
 void appendF(std::string& out, double value, int w, int d);
 void appendE(std::string& out, double value, int w, int d);
+// The Ew.d field written to field[0 .. w), for a record laid out in a buffer of its own.
+void writeE(char* field, double value, int w, int d);
 
 // Iw: integer right-justified in w characters.
 std::string I(long long value, int w);
@@ -27,6 +29,7 @@ std::string X(int n);
 // List form: one item as a free-form record writes it, with its leading blank.
 std::string listInt(long long value);
 std::string listReal(double value);
+void appendListReal(std::string& out, double value);
 
 // Left-justified text padded with blanks (or cut) to exactly w characters.
 std::string padRight(std::string_view text, std::size_t w);

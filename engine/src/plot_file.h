@@ -4,6 +4,7 @@
 // an English project, in m and kN for an SI project.
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "real.h"
@@ -23,9 +24,15 @@ struct PlotCurve {
 // case that computed it): the two leading points and the depth points, then the load-settlement
 // points of each curve kind.
 struct PlotCurveRecords {
-  std::string depthPoints;
-  std::array<std::string, 3> settlement;
+  // The depth-point records, then the load-settlement records of each curve kind, in one text.
+  std::string text;
+  std::array<std::size_t, 4> blockEnds{};  // where the depth points and each kind's records end
   int pointCount = 2;  // depth points and the two leading ones
+
+  std::string_view depthPoints() const { return std::string_view(text).substr(0, blockEnds[0]); }
+  std::string_view settlement(std::size_t kind) const {
+    return std::string_view(text).substr(blockEnds[kind], blockEnds[kind + 1] - blockEnds[kind]);
+  }
 };
 PlotCurveRecords plotCurveRecords(const PlotCurve& curve);
 

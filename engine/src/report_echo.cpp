@@ -193,8 +193,19 @@ void writeLengthLines(const RunModel& m, TextOut& report, const PrintUnits& u) {
 
 }  // namespace
 
-std::string shaftLine(const std::string& label, const std::string& value, const std::string& unit) {
-  return "      " + fmt::padRight(label, 26) + "=" + value + "  " + unit;
+std::string shaftLine(std::string_view label, std::string_view value, std::string_view unit) {
+  constexpr std::size_t kLabelWidth = 26;
+  label = label.substr(0, kLabelWidth);
+  std::string line;
+  line.reserve(6 + kLabelWidth + 1 + value.size() + 2 + unit.size());
+  line.append(6, ' ');
+  line.append(label);
+  line.append(kLabelWidth - label.size(), ' ');
+  line += '=';
+  line.append(value);
+  line.append("  ");
+  line.append(unit);
+  return line;
 }
 
 void writeHeading(TextOut& out, const std::string& text, std::size_t hyphens) {

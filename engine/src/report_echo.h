@@ -24,7 +24,7 @@ struct PrintUnits {
 };
 
 // "      LABEL                     =    3.000  FT." — the layout of the shaft lines.
-std::string shaftLine(const std::string& label, const std::string& value, const std::string& unit);
+std::string shaftLine(std::string_view label, std::string_view value, std::string_view unit);
 
 // A heading indented by 5 blanks and its underline of `hyphens` characters.
 void writeHeading(TextOut& out, const std::string& text, std::size_t hyphens);

@@ -1,6 +1,7 @@
 #include "settlement_output.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "fixed_format.h"
 
@@ -9,8 +10,12 @@ namespace {
 
 const std::string kIndent(5, ' ');
 
-std::string pair(Real vertical, Real horizontal) {
-  return fmt::listReal(vertical) + fmt::listReal(horizontal);
+// A plot record of two list-directed values, built in `row` (reused from record to record).
+void writePair(TextOut& out, std::string& row, Real vertical, Real horizontal) {
+  row.clear();
+  fmt::appendListReal(row, vertical);
+  fmt::appendListReal(row, horizontal);
+  out.line(row);
 }
 
 }  // namespace
@@ -28,12 +33,13 @@ void writeTzTable(TextOut& out, const std::vector<TransferCurve>& curves, const 
   out.line("        T-Z CURVE   NO. OF   DEPTH TO CURVE   LOAD TRANSFER   PILE MOVEMENT");
   out.line(std::string("           NO.      POINTS        ") + u.depthUnit() + "            " +
            fmt::padRight(u.transferUnit(), 12) + "    " + u.movementUnit());
+  std::string row;
   for (std::size_t i = 0; i < curves.size(); ++i) {
     const TransferCurve& c = curves[i];
     out.line(fmt::X(8) + fmt::I(static_cast<long long>(i + 1), 5) +
              fmt::I(static_cast<long long>(c.points.size()), 11) + fmt::E(u.depth(c.depth), 16, 4));
     for (const CurvePoint& p : c.points) {
-      std::string row = fmt::X(40);
+      row.assign(40, ' ');
       fmt::appendE(row, u.transfer(p.value), 17, 4);
       fmt::appendE(row, u.movement(p.movement), 16, 4);
       out.line(row);
@@ -51,11 +57,11 @@ void writeQwTable(TextOut& out, const TransferCurve& curve, const SettlementUnit
   out.line();
   out.line("          TIP   LOAD        TIP MOVEMENT");
   out.line(std::string("            (") + u.loadUnit() + ")              (" + u.movementUnit() + ")");
+  char point[18 + 19];  // E18.4,E19.4
   for (const CurvePoint& p : curve.points) {
-    std::string row;
-    fmt::appendE(row, u.load(p.value), 18, 4);
-    fmt::appendE(row, u.movement(p.movement), 19, 4);
-    out.line(row);
+    fmt::writeE(point, u.load(p.value), 18, 4);
+    fmt::writeE(point + 18, u.movement(p.movement), 19, 4);
+    out.line(std::string_view(point, sizeof point));
   }
 }
 
@@ -69,11 +75,16 @@ void writeLoadSettlementTable(TextOut& report, CurveKind kind, const LoadTransfe
   const std::string mu = std::string("(") + u.movementUnit() + ")";
   report.line(fmt::X(4) + fmt::padRight("", 8) + fmt::padRight(lu, 16) + fmt::padRight(mu, 16) +
               fmt::padRight(lu, 16) + mu);
+  // 4X,4E16.4, laid out whole.
+  char point[4 + 4 * 16];
+  std::memset(point, ' ', 4);
   for (const TipSolution& s : pass.points) {
-    std::string row = fmt::X(4);
-    for (Real v : {u.load(s.headLoad), u.movement(s.headMovement), u.load(s.tipLoad), u.movement(s.tipMovement)})
-      fmt::appendE(row, v, 16, 4);
-    report.line(row);
+    char* field = point + 4;
+    for (Real v : {u.load(s.headLoad), u.movement(s.headMovement), u.load(s.tipLoad), u.movement(s.tipMovement)}) {
+      fmt::writeE(field, v, 16, 4);
+      field += 16;
+    }
+    report.line(std::string_view(point, sizeof point));
   }
   if (!pass.definedPoints.empty()) {
     report.line();
@@ -81,9 +92,12 @@ void writeLoadSettlementTable(TextOut& report, CurveKind kind, const LoadTransfe
     report.line();
     report.line("          SETTLEMENT        TOP LOAD");
     report.line(fmt::X(10) + fmt::padRight(mu, 18) + lu);
+    std::string row;
     for (std::size_t i = 0; i < pass.definedPoints.size() && i < definedSettlementsIn.size(); ++i) {
-      report.line(fmt::X(4) + fmt::E(u.movement(definedSettlementsIn[i]), 16, 4) +
-                  fmt::E(u.load(pass.definedPoints[i].headLoad), 16, 4));
+      row.assign(4, ' ');
+      fmt::appendE(row, u.movement(definedSettlementsIn[i]), 16, 4);
+      fmt::appendE(row, u.load(pass.definedPoints[i].headLoad), 16, 4);
+      report.line(row);
     }
   }
 }
@@ -118,24 +132,31 @@ void writeTzPlotCurve(TextOut& out, const TransferCurve& curve, int number, bool
   } else {
     out.line(fmt::I(number, 5) + fmt::I(curve.KSOIL, 5) + fmt::F(u.depth(curve.depth), 10, 2));
   }
-  for (const CurvePoint& p : curve.points) out.line(pair(u.transfer(p.value), u.movement(p.movement)));
+  std::string row;
+  for (const CurvePoint& p : curve.points) writePair(out, row, u.transfer(p.value), u.movement(p.movement));
 }
 
 void writeQwPlotCurve(TextOut& out, const TransferCurve& curve, int caseNumber, Real Dft, int diameterIndex,
                       const SettlementUnits& u) {
   out.line(fmt::I(caseNumber, 5) + fmt::F(u.lengthFt(Dft), 10, 2) + fmt::I(diameterIndex, 5));
-  for (const CurvePoint& p : curve.points) out.line(pair(u.load(p.value), u.movement(p.movement)));
+  std::string row;
+  for (const CurvePoint& p : curve.points) writePair(out, row, u.load(p.value), u.movement(p.movement));
 }
 
 void writeLoadDistribution(TextOut& out, const std::vector<TipSolution>& points, Real L, int rows,
                            const SettlementUnits& u) {
   rows = std::max(rows, 1);
+  std::string row;
   for (const TipSolution& s : points) {
     for (int k = 0; k < rows; ++k) {
       const Real depth = L * static_cast<Real>(k) / static_cast<Real>(rows);
       const AxialState a = axialStateAt(s, L, depth);
-      out.line(fmt::X(3) + fmt::E(u.depth(depth), 10, 3) + fmt::X(3) + fmt::E(u.load(a.load), 10, 3) + fmt::X(3) +
-               fmt::E(u.movement(a.movement), 10, 3));
+      row.clear();
+      for (Real v : {u.depth(depth), u.load(a.load), u.movement(a.movement)}) {
+        row.append(3, ' ');
+        fmt::appendE(row, v, 10, 3);
+      }
+      out.line(row);
     }
   }
 }

@@ -3,6 +3,7 @@
 // (or was never named) swallows its records, so a model can always write its messages.
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,13 @@ namespace talmo {
 
 class TextOut {
  public:
+  TextOut() = default;
+  TextOut(TextOut&&) = default;
+  // A file replaced by another TextOut first gets the records it still holds.
+  TextOut& operator=(TextOut&& other) noexcept;
+  // Writes what is still buffered.
+  ~TextOut();
+
   // Creates or truncates the file. Returns false when it cannot be opened; openError() then
   // says why.
   bool open(const std::filesystem::path& path);
@@ -19,7 +27,8 @@ class TextOut {
   // the growing of the buffer.
   void openMemory(std::size_t expectedSize = 0);
   void close();
-  bool isOpen() const { return stream_.is_open() || memory_; }
+  bool isOpen() const { return fileOpen() || memory_; }
+  // The records kept in memory (openMemory); for a file, what is not yet written to it.
   const std::string& text() const { return text_; }
   std::size_t lineCount() const { return lines_; }
 
@@ -47,8 +56,17 @@ class TextOut {
  private:
   // One record of exactly `width` characters.
   void lineFixedWidth(std::string_view record, std::size_t width);
+  // One record: the text, `blanks` blanks and a line end.
+  void record(std::string_view text, std::size_t blanks);
+  // A file's records gather in text_ and go to the file in large pieces (and when it is closed):
+  // one write per record would cost more than the formatting of the record.
+  void writeBuffered();
 
-  std::ofstream stream_;
+  bool fileOpen() const { return stream_ && stream_->is_open(); }
+
+  // Made when a file is opened: most TextOuts of a run hold one case's records in memory, and a
+  // stream costs more to make than many records to write.
+  std::unique_ptr<std::ofstream> stream_;
   bool memory_ = false;
   std::string text_;
   std::size_t lines_ = 0;

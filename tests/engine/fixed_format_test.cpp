@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <locale>
 
 namespace talmo::fmt {
@@ -55,6 +56,16 @@ TEST(FixedFormatE, TableOfCases) {
   }
 }
 
+TEST(FixedFormatE, WrittenIntoARecordFillsExactlyItsField) {
+  char record[] = "|..........|";
+  writeE(record + 1, -12.5, 10, 3);
+  EXPECT_STREQ(record, "|-0.125E+02|");
+  writeE(record + 1, 12.5, 10, 5);  // 0.12500E+02 is one too wide
+  EXPECT_STREQ(record, "|**********|");
+  writeE(record + 1, 0.5, 10, 2);
+  EXPECT_STREQ(record, "|  0.50E+00|");
+}
+
 TEST(FixedFormatE, PlotRecordPutsTwoBlanksBeforeTheMantissa) {
   // In a 1X,E10.3 record the separator blank and the field's own blank precede 0.125E+02.
   EXPECT_EQ(X(1) + E(12.5, 10, 3), "  0.125E+02");
@@ -75,6 +86,42 @@ TEST(FixedFormatList, ShortestForms) {
   EXPECT_EQ(listReal(0.1f), " 0.1");
   EXPECT_EQ(listReal(0.036f), " 0.036");  // not the binary neighbour 0.036000002
   EXPECT_EQ(listReal(2.5e10), " 2.5E+10");
+}
+
+TEST(FixedFormatList, GeneralFormSwitchesAtTheExponentLimits) {
+  struct Case {
+    double value;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {0.0001, " 0.0001"},            // decimal exponent -4: still fixed
+      {0.00001, " 1E-05"},            // -5: scientific
+      {1234567.0, " 1234567.0"},      // exponent 6: fixed, seven digits
+      {12345678.0, " 1.234568E+07"},  // exponent 7: scientific, rounded to seven digits
+      {9999999.5, " 1E+07"},          // the rounding carries into a new exponent
+      {-2.5, " -2.5"},
+      {1e-300, " 1E-300"},
+      {0.0, " 0.0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(listReal(c.value), c.expected) << c.value;
+  std::string record = "A";
+  appendListReal(record, 0.5);
+  EXPECT_EQ(record, "A 0.5");
+}
+
+TEST(FixedFormatList, AgreesWithTheCLibrarysSevenDigitForm) {
+  // The digits are found by scaling unless a value lies near a rounding tie; either way they
+  // must be those of printf's %.7G.
+  double value = 1.234567e-7;
+  for (int i = 0; i < 20000; ++i, value *= -1.0021) {
+    for (double v : {value, static_cast<double>(static_cast<float>(value))}) {
+      char expected[40];
+      std::snprintf(expected, sizeof expected, " %.7G", v);
+      std::string e = expected;
+      if (e.find_first_of(".E") == std::string::npos) e += ".0";
+      ASSERT_EQ(listReal(v), e) << v;
+    }
+  }
 }
 
 // A numeric punctuation with a decimal comma, as a German desktop uses.

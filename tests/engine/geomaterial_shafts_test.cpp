@@ -65,6 +65,29 @@ const char* const kDecomposedRockShaft =
     "Decomposed rock by hand\r\n1 \r\n2 1 1 10 0 2 0 0 0 0 0\r\n3 3 0 0 0 0 3600000\r\n1 10 20 2 3\r\n"
     "5 40 \r\n125 50 0.3 0 2 0 0 1 1 \r\n125 50 0.3 0 2 0 0 1 1 \r\n";
 
+TEST(GeomaterialShaftByHand, EachShaftLengthHasItsOwnReferenceDepth) {
+  // With the length given, the reference depth R of a geomaterial is the shaft's length: the
+  // shafts of 20, 19 and 18 ft step the rock each with their own R, so the 18-ft case prints
+  // the table of a run of that one length (its tip averages steps 18 to 23, and below
+  // R + 2B = 22 ft the stress is the layer's middle one only when R is 18).
+  const std::string threeLengths =
+      "Decomposed rock, three lengths\r\n1 \r\n2 1 1 10 0 2 1 0 0 0 0\r\n3 3 0 0 0 0 3600000\r\n1 10 20 2 3\r\n"
+      "18 1\r\n5 40 \r\n125 50 0.3 0 2 0 0 1 1 \r\n125 50 0.3 0 2 0 0 1 1 \r\n";
+  const std::string oneLength =
+      "Decomposed rock, 18 ft\r\n1 \r\n2 1 1 10 0 2 0 0 0 0 0\r\n3 3 0 0 0 0 3600000\r\n1 10 18 2 3\r\n"
+      "5 40 \r\n125 50 0.3 0 2 0 0 1 1 \r\n125 50 0.3 0 2 0 0 1 1 \r\n";
+  const Outputs many = analyse(threeLengths);
+  const Outputs one = analyse(oneLength);
+  ASSERT_EQ(many.status, 0);
+  ASSERT_EQ(one.status, 0);
+  const auto manyTables = capacityTables(many.report);
+  const auto oneTable = capacityTables(one.report);
+  ASSERT_EQ(manyTables.size(), 3u);
+  ASSERT_EQ(oneTable.size(), 1u);
+  EXPECT_EQ(manyTables[2], oneTable[0]);
+  EXPECT_NE(manyTables[0].back(), oneTable[0].back());
+}
+
 TEST(GeomaterialShaftByHand, DecomposedRockCapacityAndSettlement) {
   const Outputs r = analyse(kDecomposedRockShaft);
   ASSERT_EQ(r.status, 0);

@@ -108,6 +108,24 @@ TEST(Merge, EveryCopiedRecordIsExactly80Characters) {
   EXPECT_EQ(lines[3], std::string(80, ' '));
 }
 
+TEST(Merge, AFileGetsEveryRecordInOrderOnceItsWriterIsGone) {
+  // Records reach the file in large pieces: all of them, in order, once the writer is gone
+  // (here well past one piece), and none of what it held in memory before it opened the file.
+  TempDir dir;
+  {
+    TextOut out;
+    out.openMemory();
+    out.line("held in memory");
+    ASSERT_TRUE(out.open(dir / "out.txt"));
+    for (int i = 0; i < 10000; ++i) out.line("record " + std::to_string(i));
+  }
+  const auto lines = test::readLines(dir / "out.txt");
+  ASSERT_EQ(lines.size(), 10000u);
+  EXPECT_EQ(lines.front(), "record 0");
+  EXPECT_EQ(lines[6543], "record 6543");
+  EXPECT_EQ(lines.back(), "record 9999");
+}
+
 TEST(Run, OutputsReplaceEarlierContentAndTemporariesAreMerged) {
   TempDir dir;
   const RunNames names = namesForProject(dir / "p.tm8d");
