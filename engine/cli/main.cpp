@@ -37,7 +37,7 @@ void printHelp(std::ostream& out) {
          "listing (.tm8z); CHART.DAT and TZDATA.DAT go to the project's folder. A folder stands\n"
          "for its *.tm8d files.\n"
          "\n"
-         "  -j N, --jobs N   analyse on N worker threads (default: the number of cores):\n"
+         "  -j N, --jobs N   analyse on N threads (default: the number of cores):\n"
          "                   projects of different folders, and the cases of a project;\n"
          "                   projects in one folder are analysed one after the other\n"
          "  --json           also write the results as NAME.json beside each project\n"
