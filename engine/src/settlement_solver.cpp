@@ -29,14 +29,22 @@ std::vector<std::string> convergenceWarning(int tipMovementNumber, int segments,
           "WITHIN" + fmt::I(maxIterations, 6) + " TRIALS; THE LAST TRIAL IS USED."};
 }
 
-// The segments' side transfer from one set of t-z curves.
-std::vector<DepthTransfer> sideTransfers(const ShaftSegments& segments, std::span<const TransferCurve> curves,
-                                         bool curvesShareMovements) {
+// The segments' side transfer from one set of t-z curves, and whether the movement search may
+// go on from trial to trial (every curve with the same movements, never decreasing).
+struct SegmentSides {
   std::vector<DepthTransfer> transfers;
-  transfers.reserve(segments.frames.size());
+  bool searchOnward = false;
+};
+
+SegmentSides segmentSides(const ShaftSegments& segments, std::span<const TransferCurve> curves,
+                          bool curvesShareMovements) {
+  SegmentSides sides;
+  sides.transfers.reserve(segments.frames.size());
   for (const SegmentFrame& frame : segments.frames)
-    transfers.push_back(frame.carries ? DepthTransfer(curves, frame.placement, curvesShareMovements) : DepthTransfer());
-  return transfers;
+    sides.transfers.push_back(frame.carries ? DepthTransfer(curves, frame.placement, curvesShareMovements)
+                                            : DepthTransfer());
+  sides.searchOnward = curvesShareMovements && movementsAscend(curves.front());
+  return sides;
 }
 
 // The solutions for the tip movements on segments set up beforehand, one per movement.
@@ -130,41 +138,29 @@ std::vector<TipSolution> solveOnSegmentsWith(const ShaftModel& shaft, const Shaf
 }
 
 std::vector<TipSolution> solveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
-                                         std::span<const DepthTransfer> transfers, bool searchOnward,
-                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
-                                         const SolverOptions& options) {
-  return searchOnward ? solveOnSegmentsWith<true>(shaft, segments, transfers, qwCurve, tipMovements, options)
-                      : solveOnSegmentsWith<false>(shaft, segments, transfers, qwCurve, tipMovements, options);
+                                         const SegmentSides& sides, const TransferCurve& qwCurve,
+                                         std::span<const Real> tipMovements, const SolverOptions& options) {
+  return sides.searchOnward
+             ? solveOnSegmentsWith<true>(shaft, segments, sides.transfers, qwCurve, tipMovements, options)
+             : solveOnSegmentsWith<false>(shaft, segments, sides.transfers, qwCurve, tipMovements, options);
 }
 
 // The load-settlement curve for the given tip movements on segments set up beforehand.
 LoadSettlementCurve solveCurveOnSegments(const ShaftModel& shaft, const ShaftSegments& segments,
-                                         std::span<const DepthTransfer> transfers, bool searchOnward,
-                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
-                                         const SolverOptions& options) {
+                                         const SegmentSides& sides, const TransferCurve& qwCurve,
+                                         std::span<const Real> tipMovements, const SolverOptions& options) {
   LoadSettlementCurve curve;
   if (segments.outsideDepth >= 0) {
     curve.warningLines = extentWarningLines(kStatusTransferLimit, segments.outsideDepth);
     curve.status = kStatusTransferLimit;
     return curve;
   }
-  curve.points = solveOnSegments(shaft, segments, transfers, searchOnward, qwCurve, tipMovements, options);
+  curve.points = solveOnSegments(shaft, segments, sides, qwCurve, tipMovements, options);
   for (std::size_t k = 0; k < curve.points.size(); ++k)
     if (curve.points[k].unconvergedSegments > 0)
       append(curve.warningLines, convergenceWarning(static_cast<int>(k) + 1, curve.points[k].unconvergedSegments,
                                                     std::max(1, options.maxIterations)));
   return curve;
-}
-
-// Solves with t-z curves of any make: whether they share their movements is looked up.
-LoadSettlementCurve solveWithCurves(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
-                                    const TransferCurve& qwCurve, std::span<const Real> tipMovements,
-                                    const SolverOptions& options) {
-  const ShaftSegments segments = shaftSegments(shaft, sideCurves);
-  const bool share = shareMovements(sideCurves);
-  const auto transfers = sideTransfers(segments, sideCurves, share);
-  const bool onward = share && movementsAscend(sideCurves.front());
-  return solveCurveOnSegments(shaft, segments, transfers, onward, qwCurve, tipMovements, options);
 }
 
 }  // namespace
@@ -254,16 +250,16 @@ Real axialStiffnessAt(const StiffnessProfile& p, Real depth) {
 TipSolution solveTipMovement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                              const TransferCurve& qwCurve, Real wt, const SolverOptions& options) {
   const ShaftSegments segments = shaftSegments(shaft, sideCurves);
-  const bool share = shareMovements(sideCurves);
-  const auto transfers = sideTransfers(segments, sideCurves, share);
-  const bool onward = share && movementsAscend(sideCurves.front());
-  return std::move(solveOnSegments(shaft, segments, transfers, onward, qwCurve, {&wt, 1}, options).front());
+  const SegmentSides sides = segmentSides(segments, sideCurves, shareMovements(sideCurves));
+  return std::move(solveOnSegments(shaft, segments, sides, qwCurve, {&wt, 1}, options).front());
 }
 
 LoadSettlementCurve solveLoadSettlement(const ShaftModel& shaft, std::span<const TransferCurve> sideCurves,
                                         const TransferCurve& qwCurve, std::span<const Real> tipMovements,
                                         const SolverOptions& options) {
-  return solveWithCurves(shaft, sideCurves, qwCurve, tipMovements, options);
+  const ShaftSegments segments = shaftSegments(shaft, sideCurves);
+  const SegmentSides sides = segmentSides(segments, sideCurves, shareMovements(sideCurves));
+  return solveCurveOnSegments(shaft, segments, sides, qwCurve, tipMovements, options);
 }
 
 std::vector<Real> tipMovementsAtSettlements(std::span<const TipSolution> solution,
@@ -333,11 +329,10 @@ LoadTransferPass LoadTransferShaft::run(CurveKind kind, std::span<const Real> de
     append(pass.warningLines, {"**** WARNING ****", "THE ELASTIC MODULUS OF THE SHAFT IS NOT POSITIVE;",
                                "THE SHAFT IS TREATED AS RIGID (NO ELASTIC SHORTENING)."});
 
-  const bool share = side.movementsShared || shareMovements(pass.sideCurves);
-  const auto transfers = sideTransfers(segments_, pass.sideCurves, share);
-  const bool onward = share && movementsAscend(pass.sideCurves.front());
+  const SegmentSides sides =
+      segmentSides(segments_, pass.sideCurves, side.movementsShared || shareMovements(pass.sideCurves));
   const auto standard = standardTipMovements(D_);
-  auto curve = solveCurveOnSegments(shaft_, segments_, transfers, onward, pass.qwCurve, standard, options);
+  auto curve = solveCurveOnSegments(shaft_, segments_, sides, pass.qwCurve, standard, options);
   append(pass.warningLines, curve.warningLines);
   pass.points = std::move(curve.points);
   if ((pass.status = curve.status) != 0 || definedSettlements.empty()) return pass;
@@ -346,7 +341,7 @@ LoadTransferPass LoadTransferShaft::run(CurveKind kind, std::span<const Real> de
   SolverOptions headsOnly = options;
   headsOnly.keepSegments = false;
   const auto tips = tipMovementsAtSettlements(pass.points, definedSettlements);
-  auto defined = solveCurveOnSegments(shaft_, segments_, transfers, onward, pass.qwCurve, tips, headsOnly);
+  auto defined = solveCurveOnSegments(shaft_, segments_, sides, pass.qwCurve, tips, headsOnly);
   append(pass.warningLines, defined.warningLines);
   pass.definedPoints = std::move(defined.points);
   return pass;

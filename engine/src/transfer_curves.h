@@ -80,10 +80,6 @@ DepthLookup interpolateProfile(std::span<const StrengthPoint> profile, Real dept
 // used, flagged beyondExtent when 0.1 in or more outside; no curves give 0, beyondExtent.
 DepthLookup sideTransferAt(std::span<const TransferCurve> curves, Real depth, Real movement);
 
-// The side transfer at one depth for any movement, as sideTransferAt gives it: the curves that
-// bracket the depth and its place between them are found once, and where both curves share
-// their movements (as the curves of one shaft do) the movement is bracketed once for both.
-// The curves must outlive it.
 // Where a depth lies among t-z curves sorted by depth: the curve at or below it and its place
 // from the curve above (none above the first curve, below the last or where two curves stand at
 // one depth). It depends on the curves' depths only, so the passes of one shaft, whose curves
@@ -110,6 +106,10 @@ struct SharedMovementTransfer {
   inline Real valueAt(Real movement, std::size_t& k) const;
 };
 
+// The side transfer at one depth for any movement, as sideTransferAt gives it: the curves that
+// bracket the depth and its place between them are found once, and where both curves share
+// their movements (as the curves of one shaft do) the movement is bracketed once for both.
+// The curves must outlive it.
 class DepthTransfer {
  public:
   // `curvesShareMovements`: every curve is known to have the same movements (shareMovements).
